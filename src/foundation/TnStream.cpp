@@ -1,0 +1,3 @@
+#include "loomset/foundation/TnStream.h"
+
+TnStream::~TnStream() = default;

@@ -1,0 +1,104 @@
+#include "loomset/patterns/TnFillPattern.h"
+
+#include <cmath>
+
+#include "loomset/foundation/StreamPrimitives.h"
+#include "loomset/foundation/Tolerance.h"
+
+namespace {
+
+// Values come from 16-bit whole numbers, so truncation keeps them; anything else saturates
+// rather than wrapping into a different number.
+short truncatedShort(double value) {
+  if (std::isnan(value)) return 0;
+  if (value <= -32768.0) return -32768;
+  if (value >= 32767.0) return 32767;
+  return static_cast<short>(value);
+}
+
+double clampedFraction(double f) { return (max)(0.0, (min)(1.0, f)); }
+
+}  // namespace
+
+TnFillPattern::TnFillPattern() = default;
+
+int TnFillPattern::init(const TnString& newName, short lengthValue, short offsetCount,
+                        const unsigned char* offsetBytes) {
+  if (init(newName, lengthValue) != 0) return 1;
+  if (offsetBytes == nullptr || offsetBytes[0] == 'o') return 0;
+  for (int i = 0; i < offsetCount; ++i) offsets.add(TnPercent(offsetBytes[i]));
+  return 0;
+}
+
+int TnFillPattern::init(const TnString& newName, short lengthValue) {
+  if (offsets.length() > 0) return 1;
+  name = newName;
+  stitchLength = TnEmbPoint(lengthValue);
+  return 0;
+}
+
+std::list<double> TnFillPattern::getOldOffsets() const {
+  std::list<double> fractions;
+  for (unsigned int i = 0; i < offsets.length(); ++i) {
+    fractions.push_back(clampedFraction(offsets[i].value() * 0.01));
+  }
+  return fractions;
+}
+
+std::list<double> TnFillPattern::getOffsets() const {
+  std::list<double> fractions;
+  for (unsigned int i = 0; i < offsets.length(); ++i) {
+    const double p = offsets[i].value() * 0.01;
+    fractions.push_back(clampedFraction(i % 2 == 0 ? p : 1.0 - p));
+  }
+  return fractions;
+}
+
+int TnFillPattern::isSamePattern(const TnFillPattern& other) const {
+  if (!(stitchLength == other.stitchLength)) return 0;
+  return offsets == other.offsets ? 1 : 0;
+}
+
+int TnFillPattern::write(TnStream* stream) {
+  if (stream == nullptr || offsets.length() > 32767) return 1;
+  if (writeShort(*stream, 1) != 0 || writeString(*stream, name) != 0 ||
+      writeShort(*stream, truncatedShort(stitchLength.value())) != 0 ||
+      writeShort(*stream, static_cast<short>(offsets.length())) != 0) {
+    return 1;
+  }
+  for (unsigned int i = 0; i < offsets.length(); ++i) {
+    if (writeShort(*stream, truncatedShort(offsets[i].value())) != 0) return 1;
+  }
+  return 0;
+}
+
+int TnFillPattern::read(TnStream* stream) {
+  if (stream == nullptr) return 1;
+  short version = 0;
+  short length = 0;
+  short count = 0;
+  if (readShort(*stream, &version) != 0 || readString(*stream, name) != 0) return 1;
+  if (readShort(*stream, &length) != 0) return 1;
+  stitchLength = TnEmbPoint(length);
+  if (readShort(*stream, &count) != 0) return 1;
+  for (int i = 0; i < count; ++i) {
+    short offset = 0;
+    if (readShort(*stream, &offset) != 0) return 1;
+    offsets.add(TnPercent(offset));
+  }
+  return 0;
+}
+
+std::ostream& TnFillPattern::printTo(std::ostream& out) const {
+  out << "TnFillPattern [" << name << "]" << std::endl;
+  out << "  Stitch Len: " << static_cast<TnString>(stitchLength) << std::endl;
+  out << "  Offsets:";
+  if (isRandom() != 0) {
+    out << " Random";
+  } else {
+    for (unsigned int i = 0; i < offsets.length(); ++i) {
+      out << " " << static_cast<TnString>(offsets[i]);
+    }
+  }
+  return out << std::endl;
+}

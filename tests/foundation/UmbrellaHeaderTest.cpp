@@ -1,0 +1,15 @@
+// Hosts on platforms whose headers define min and max as function-like macros must still be able
+// to include the library.
+#define min(a, b) ((a) < (b) ? (a) : (b))
+#define max(a, b) ((a) > (b) ? (a) : (b))
+#include "loomset/loomset.h"
+#undef min
+#undef max
+
+#include <gtest/gtest.h>
+
+TEST(UmbrellaHeaderTest, GlobalMinMaxSurviveMacroDefinitions) {
+  EXPECT_EQ((min)(2.0, -3.0), -3.0);
+  EXPECT_EQ((max)(2.0, -3.0), 2.0);
+  EXPECT_EQ(min(-0.5, 0.25), -0.5);
+}
