@@ -77,36 +77,37 @@ int readPairInto(TnStream& stream, int width, Pair* value) {
   return 0;
 }
 
-}  // namespace
-
-int writeShort(TnStream& stream, short value) {
-  unsigned char buffer[2];
-  putUnsigned(buffer, static_cast<std::uint16_t>(value), 2);
-  return stream.writeBytes(buffer, sizeof buffer) == 0 ? 0 : 1;
+// Two's complement in `byteCount` bytes; the caller keeps `value` within that range.
+int writeSigned(TnStream& stream, long value, int byteCount) {
+  unsigned char buffer[4];
+  putUnsigned(buffer, static_cast<std::uint64_t>(value), byteCount);
+  return stream.writeBytes(buffer, static_cast<std::size_t>(byteCount)) == 0 ? 0 : 1;
 }
 
-int readShort(TnStream& stream, short* value) {
-  unsigned char buffer[2];
-  if (value == nullptr || stream.readBytes(buffer, sizeof buffer) != 0) return 1;
-  const auto bits = static_cast<std::uint16_t>(getUnsigned(buffer, 2));
-  *value = static_cast<short>(bits >= 0x8000u ? static_cast<int>(bits) - 0x10000 : bits);
+template <typename Integer>
+int readSigned(TnStream& stream, int byteCount, Integer* value) {
+  unsigned char buffer[4];
+  if (value == nullptr || stream.readBytes(buffer, static_cast<std::size_t>(byteCount)) != 0) {
+    return 1;
+  }
+  const auto bits = static_cast<std::int64_t>(getUnsigned(buffer, byteCount));
+  const std::int64_t span = std::int64_t{1} << (8 * byteCount);
+  *value = static_cast<Integer>(bits >= span / 2 ? bits - span : bits);
   return 0;
 }
+
+}  // namespace
+
+int writeShort(TnStream& stream, short value) { return writeSigned(stream, value, 2); }
+
+int readShort(TnStream& stream, short* value) { return readSigned(stream, 2, value); }
 
 int writeLong(TnStream& stream, long value) {
   if (value < INT32_MIN || value > INT32_MAX) return 1;
-  unsigned char buffer[4];
-  putUnsigned(buffer, static_cast<std::uint32_t>(value), 4);
-  return stream.writeBytes(buffer, sizeof buffer) == 0 ? 0 : 1;
+  return writeSigned(stream, value, 4);
 }
 
-int readLong(TnStream& stream, long* value) {
-  unsigned char buffer[4];
-  if (value == nullptr || stream.readBytes(buffer, sizeof buffer) != 0) return 1;
-  const auto bits = static_cast<std::int64_t>(getUnsigned(buffer, 4));
-  *value = static_cast<long>(bits >= 0x80000000 ? bits - 0x100000000 : bits);
-  return 0;
-}
+int readLong(TnStream& stream, long* value) { return readSigned(stream, 4, value); }
 
 int writeString(TnStream& stream, const TnString& value) {
   const std::size_t n = value.length();
