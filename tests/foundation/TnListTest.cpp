@@ -207,6 +207,17 @@ TEST(TnListInjectTest, OtherNodesGoBeforeThePositionAndOtherEndsEmpty) {
   EXPECT_EQ(none.curElement(), "x");
 }
 
+TEST(TnListInjectTest, PositionPastTheLengthKeepsTheCursorIndexTrue) {
+  // Position 4 on three elements names index 1: the nodes go in before b, and b's index must
+  // follow it, or later seeks by index land on the wrong element.
+  List l = listOf("abc");
+  List other = listOf("xy");
+  l.inject(other, 4);
+  EXPECT_EQ(contents(l), "axybc");
+  EXPECT_TRUE(cursorAt(l, 'b', 3));
+  EXPECT_EQ(l(1), "x");
+}
+
 TEST(TnListJoinTest, AppendsOtherNodesAndKeepsTheCursor) {
   List l = listOf("abc");
   l.moveTo(1);

@@ -292,7 +292,9 @@ void TnList<T>::inject(TnList& other, int pos) {
     head = current = other.head;
     count = other.count;
   }
-  if (pos == -1 || pos <= static_cast<int>(currentIndex)) recalcIndex();
+  // The cursor's index is stale whenever nodes went in before it, which is whenever it is not
+  // on the first element; comparing the raw position instead would miss positions that wrap.
+  if (current != head) recalcIndex();
   other.forgetNodes();
 }
 
