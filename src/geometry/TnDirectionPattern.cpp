@@ -1,0 +1,163 @@
+#include "loomset/geometry/TnDirectionPattern.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstddef>
+
+#include "geometry/DirectionList.h"
+#include "loomset/foundation/Lines.h"
+#include "loomset/foundation/StreamPrimitives.h"
+#include "loomset/foundation/Tolerance.h"
+
+template class std::list<TnDirectionPattern>;
+
+using loomset::detail::putDirection;
+
+namespace {
+
+constexpr short kFormatVersion = 3;
+// The entry count is stored as a signed 16-bit value.
+constexpr std::size_t kMaxEntries = SHRT_MAX;
+// The last vector of a repeat and the first of the next still make one straight run when they
+// lie within half a unit and 5 degrees (pi taken as 3.141592654) of one line.
+constexpr double kRunDistance = 0.5;
+constexpr double kRunAngle = 0.08726646261111111;
+
+bool isFinite(const TnVector<double>& v) {
+  return std::isfinite(v.xval()) && std::isfinite(v.yval());
+}
+
+// A flag beyond 16 bits is stored at the nearest end of the range, so a jump stays a jump.
+short storedFlag(int flag) { return static_cast<short>(std::clamp(flag, SHRT_MIN, SHRT_MAX)); }
+
+}  // namespace
+
+TnDirectionPattern::TnDirectionPattern()
+    : skipEndPoint(0),
+      mirrored(0),
+      flipped(0),
+      referenceLine(1.0, 0.0),
+      directions(1, Directions::value_type(TnVector<double>(1.0, 0.0), 0)),
+      lowerLeft(0.0, 0.0),
+      upperRight(0.0, 0.0),
+      cachedSpan(0.0, 0.0) {
+  setupBBoxData(0);
+}
+
+TnDirectionPattern::TnDirectionPattern(const TnDirectionPattern& other)
+    : skipEndPoint(other.skipEndPoint),
+      mirrored(other.mirrored),
+      flipped(other.flipped),
+      referenceLine(other.referenceLine),
+      directions(other.directions),
+      lowerLeft(other.lowerLeft),
+      upperRight(other.upperRight),
+      cachedSpan(0.0, 0.0) {}
+
+TnDirectionPattern& TnDirectionPattern::operator=(const TnDirectionPattern& other) = default;
+
+TnDirectionPattern::~TnDirectionPattern() = default;
+
+int TnDirectionPattern::isContainJump() const {
+  return std::any_of(directions.begin(), directions.end(),
+                     [](const Directions::value_type& entry) { return entry.second != 0; })
+             ? 1
+             : 0;
+}
+
+int TnDirectionPattern::operator==(const TnDirectionPattern& other) const {
+  return directions == other.directions ? 1 : 0;
+}
+
+int TnDirectionPattern::operator!=(const TnDirectionPattern& other) const {
+  return *this == other ? 0 : 1;
+}
+
+int TnDirectionPattern::operator<(const TnDirectionPattern& other) const {
+  return directions < other.directions ? 1 : 0;
+}
+
+int TnDirectionPattern::operator>(const TnDirectionPattern& other) const { return other < *this; }
+
+int TnDirectionPattern::write(TnStream& stream) const {
+  // A longer motif has no count that would read back as itself.
+  if (directions.size() > kMaxEntries) return 1;
+  if (writeShort(stream, kFormatVersion) != 0 || writeFVector(stream, referenceLine) != 0 ||
+      writeShort(stream, static_cast<short>(directions.size())) != 0) {
+    return 1;
+  }
+  for (const auto& entry : directions) {
+    if (writeFVector(stream, entry.first) != 0 || writeShort(stream, storedFlag(entry.second)) != 0)
+      return 1;
+  }
+  return 0;
+}
+
+int TnDirectionPattern::read(TnStream& stream) {
+  short version = 0;
+  if (readShort(stream, &version) != 0) return 1;
+  if (version < 1 || version > kFormatVersion) return 2;
+  // Version 1 stored doubles, the later ones floats; only version 3 stores the jump flags.
+  const auto readVector = version == 1 ? readDVector : readFVector;
+  if (readVector(stream, &referenceLine) != 0) return 1;
+  short count = 0;
+  if (readShort(stream, &count) != 0) return 1;
+
+  TnCoord<double> end(0.0, 0.0);
+  auto at = directions.begin();
+  int failed = 0;
+  for (int i = 0; i < count; ++i) {
+    TnVector<double> vector;
+    short flag = 0;
+    if (readVector(stream, &vector) != 0 || (version == 3 && readShort(stream, &flag) != 0)) {
+      failed = 1;
+      break;
+    }
+    end += vector;
+    at = putDirection(directions, at, vector, flag);
+  }
+  directions.erase(at, directions.end());
+  if (failed != 0 || settleMotif(end) != 0) return 1;
+  setupBBoxData(0);
+  return 0;
+}
+
+int TnDirectionPattern::settleMotif(const TnCoord<double>& end) {
+  const TnCoord<double> origin(0.0, 0.0);
+  const TnVector<double> toEnd = end - origin;
+  if (!isFinite(toEnd)) return 1;
+
+  // Normal position: the end point on the positive x-axis, unless it is on the x-axis already.
+  const bool turn = IS_ZERO(end.yval(), 1e-9) == 0;
+  double distance = 0.0;
+  Tn2DTrans trans;
+  if (turn) {
+    distance = end.distance(origin);
+    if (!std::isfinite(distance)) return 1;
+    // Past about 1e154 the product of the two lengths would overflow and the turn be lost; the
+    // unit vectors turn the same way.
+    if (std::isfinite(distance * distance))
+      trans.rotate(TnVector<double>(distance, 0.0), toEnd);
+    else
+      trans.rotate(TnVector<double>(1.0, 0.0), toEnd * (1.0 / distance));
+    for (const auto& entry : directions) {
+      if (!isFinite(trans * entry.first)) return 1;
+    }
+  }
+
+  if (directions.size() >= 3) {
+    const TnCoord<double> lastStart = end - directions.back().first;
+    const TnCoord<double> nextFirstEnd = end + directions.front().first;
+    skipEndPoint = collinear(end, lastStart, nextFirstEnd, end, kRunDistance, kRunAngle) != 0 &&
+                           (end - lastStart).isSameSense(nextFirstEnd - end) != 0
+                       ? 1
+                       : 0;
+  }
+
+  if (turn) {
+    referenceLine = TnVector<double>(distance, 0.0);
+    for (auto& entry : directions) entry.first = trans * entry.first;
+  }
+  return 0;
+}
