@@ -19,4 +19,5 @@
 #include "loomset/foundation/TnString.h"
 #include "loomset/foundation/TnVector.h"
 #include "loomset/foundation/Tolerance.h"
+#include "loomset/geometry/TnDirectionPattern.h"
 #include "loomset/patterns/TnFillPattern.h"
