@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <ostream>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -44,6 +45,12 @@ class StreamBytes {
   StreamBytes& s(int value) { return put(static_cast<std::uint16_t>(value), 2); }
   StreamBytes& f(double x, double y) { return putFloat(x).putFloat(y); }
   StreamBytes& d(double x, double y) { return putDouble(x).putDouble(y); }
+  // A 16-bit byte count, then the bytes.
+  StreamBytes& str(const std::string& text) {
+    put(text.size(), 2);
+    bytes_.insert(bytes_.end(), text.begin(), text.end());
+    return *this;
+  }
   const std::vector<unsigned char>& bytes() const { return bytes_; }
 
  private:

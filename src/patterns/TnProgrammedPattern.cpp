@@ -1,0 +1,80 @@
+#include "loomset/patterns/TnProgrammedPattern.h"
+
+#include "loomset/foundation/StreamPrimitives.h"
+#include "loomset/foundation/TnCoord.h"
+
+namespace {
+
+constexpr short kVersion = 1;
+constexpr std::size_t kMaxPairs = 32767;  // the count is a signed 16-bit value
+
+}  // namespace
+
+TnProgrammedPattern::TnProgrammedPattern() = default;
+
+void TnProgrammedPattern::setPatternDescription(const Description& description) {
+  patternDescription = description;
+}
+
+int TnProgrammedPattern::isSamePattern(const TnProgrammedPattern& other) const {
+  if (patternDescription.size() != other.patternDescription.size()) return 0;
+  auto theirs = other.patternDescription.begin();
+  for (const auto& pair : patternDescription) {
+    if (!(pair.first == theirs->first) || !(pair.second == theirs->second)) return 0;
+    ++theirs;
+  }
+  return 1;
+}
+
+int TnProgrammedPattern::write(TnStream* stream) {
+  if (stream == nullptr || patternDescription.size() > kMaxPairs) return 1;
+  if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0 ||
+      writeShort(*stream, static_cast<short>(patternDescription.size())) != 0) {
+    return 1;
+  }
+  for (const auto& pair : patternDescription) {
+    if (writeString(*stream, pair.first) != 0 || pair.second.write(*stream) != 0) return 1;
+  }
+  return 0;
+}
+
+int TnProgrammedPattern::read(TnStream* stream) {
+  if (stream == nullptr) return 1;
+  short version = 0;
+  if (readShort(*stream, &version) != 0) return 1;
+  if (version != kVersion) return 2;
+  short count = 0;
+  if (readString(*stream, name) != 0 || readShort(*stream, &count) != 0) return 1;
+  patternDescription.clear();
+  for (int i = 0; i < count; ++i) {
+    auto& pair = patternDescription.emplace_back();
+    TnString threadId;
+    if (readString(*stream, threadId) != 0) return 1;
+    pair.first = threadId;
+    if (pair.second.read(*stream) != 0) return 1;
+  }
+  return 0;
+}
+
+std::ostream& TnProgrammedPattern::printTo(std::ostream& out) const {
+  out << "TnProgrammedPattern [" << name << "]" << std::endl;
+  const TnCoord<double> start(0.0, 0.0);
+  const TnCoord<double> end(0.0, 100.0);
+  int position = 1;
+  TnDirectionPattern::Directions placed;
+  for (const auto& pair : patternDescription) {
+    out << "  Direction Pattern[" << position++ << "]: " << std::endl;
+    out << "Thread Identifier: " << pair.first << std::endl;
+    const TnVector<double> reference = pair.second.getReferenceLine();
+    out << "TheReference Direction : (" << reference.xval() << ", " << reference.yval() << ") "
+        << std::endl;
+    // The const placement gives the same list as the caching one without touching the caches.
+    placed.clear();
+    pair.second.getDirections(start, end, 0, placed);
+    for (const auto& step : placed) {
+      out << "\t\t"
+          << "(" << step.first.xval() << ", " << step.first.yval() << "), " << std::endl;
+    }
+  }
+  return out << std::endl;
+}
