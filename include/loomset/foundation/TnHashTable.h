@@ -46,7 +46,7 @@ class TnHashTable<T, TnString> {
   // 0: the stored record and its key are assigned to `record` and `keyOut`; -1: no such key,
   // both left as they were.
   int lookupBucket(const TnString& key, T& record, TnString& keyOut) const;
-  // Destroys the entry for `key`, if there is one.
+  // Destroys the entry for `key`, if there is one; `key` may be that entry's own key.
   void remove(const TnString& key);
   // Destroys every entry; the buckets stay.
   void empty();
@@ -69,8 +69,8 @@ class TnHashTable<T, TnString> {
   Bucket& bucketOf(const TnString& key) const {
     return buckets[loomset::detail::hashBucket(key.hash(), bucketCount)];
   }
-  // Position of the key's entry inside its bucket, or -1.
-  int find(const TnString& key) const;
+  // Position of the key's entry inside `bucket`, the key's bucket, or -1.
+  static int find(const Bucket& bucket, const TnString& key);
   // Calls `visit` with every entry in visiting order until it returns true.
   template <class Visit>
   void visitEntries(Visit visit) const;
@@ -109,23 +109,26 @@ TnHashTable<T, TnString>::~TnHashTable() {
 
 template <class T>
 int TnHashTable<T, TnString>::add(const T& record, const TnString& key) {
-  if (find(key) != -1) return 1;
-  bucketOf(key).add(Entry(key, record));
+  Bucket& bucket = bucketOf(key);
+  if (find(bucket, key) != -1) return 1;
+  bucket.add(Entry(key, record));
   return 0;
 }
 
 template <class T>
 const T* TnHashTable<T, TnString>::lookup(const TnString& key) const {
-  const int pos = find(key);
+  const Bucket& bucket = bucketOf(key);
+  const int pos = find(bucket, key);
   if (pos == -1) return nullptr;
-  return &bucketOf(key)[static_cast<unsigned int>(pos)].record;
+  return &bucket[static_cast<unsigned int>(pos)].record;
 }
 
 template <class T>
 int TnHashTable<T, TnString>::lookupBucket(const TnString& key, T& record, TnString& keyOut) const {
-  const int pos = find(key);
+  const Bucket& bucket = bucketOf(key);
+  const int pos = find(bucket, key);
   if (pos == -1) return -1;
-  const Entry& entry = bucketOf(key)[static_cast<unsigned int>(pos)];
+  const Entry& entry = bucket[static_cast<unsigned int>(pos)];
   record = entry.record;
   keyOut = entry.key;
   return 0;
@@ -133,8 +136,9 @@ int TnHashTable<T, TnString>::lookupBucket(const TnString& key, T& record, TnStr
 
 template <class T>
 void TnHashTable<T, TnString>::remove(const TnString& key) {
-  const int pos = find(key);
-  if (pos != -1) bucketOf(key).removeByIndex(pos);
+  Bucket& bucket = bucketOf(key);
+  const int pos = find(bucket, key);
+  if (pos != -1) bucket.removeByIndex(pos);
 }
 
 template <class T>
@@ -179,8 +183,7 @@ void TnHashTable<T, TnString>::traverse(int (*fn)(const T*, void*), void* arg) c
 }
 
 template <class T>
-int TnHashTable<T, TnString>::find(const TnString& key) const {
-  const Bucket& bucket = bucketOf(key);
+int TnHashTable<T, TnString>::find(const Bucket& bucket, const TnString& key) {
   for (unsigned int i = 0; i < bucket.length(); ++i) {
     if (bucket[i].key == key) return static_cast<int>(i);
   }
