@@ -176,8 +176,7 @@ const Record* PatternManager<Record, Table>::lookupOriginal(const TnString& name
 template <class Record, class Table>
 TnDesign* PatternManager<Record, Table>::remove(const Record* pattern) {
   if (pattern == nullptr) return nullptr;
-  // A copy: `pattern` may point at the very entry being removed.
-  const TnString name = pattern->getId();
+  const TnString& name = pattern->getId();
   if (lookup(name, nullptr) != nullptr) {
     getTable(nullptr)->remove(name);
     return nullptr;
