@@ -17,11 +17,12 @@ namespace loomset::detail {
 // The catalogue of one pattern family: one Table of Records per design that it has been asked
 // about, created on first use, and one for the library-wide scope (the null design). A name
 // taken library-wide cannot be added to any design, and lookups by name alone try the
-// library-wide scope before the current design. Each family's manager class derives from this
-// template and gives the table getter and the design removal their family names.
+// library-wide scope before the current design. Every operation that names a design, lookups
+// included, creates the design's table when it has none. Each family's manager class derives from
+// this template and gives the table getter and the design removal their family names.
 //
-// A Record needs a copy constructor, getId(), rename(TnString&), isSamePattern and printTo; a
-// Table needs a default constructor, a copy constructor and the operations of TnHashTable.
+// A Record needs getId(), rename(TnString&) and isSamePattern besides what its Table needs; a
+// Table needs a default and a copy constructor and the operations of TnHashTable.
 template <class Record, class Table>
 class PatternManager {
  public:
