@@ -49,7 +49,11 @@ TEST(TnHashTableTest, AddKeepsTheFirstCopyOfADuplicateKey) {
 
   EXPECT_EQ(table.lookup("Tatami"), nullptr);
   table.remove("Tatami");
-  EXPECT_EQ(keysInVisitingOrder(table), std::vector<std::string>{"Satin"});
+  TnList<TnString> keys;
+  keys.add("already listed");
+  table.getKeyList(keys);
+  ASSERT_EQ(keys.length(), 2u);
+  EXPECT_EQ(keys[1], "Satin");
 }
 
 TEST(TnHashTableTest, EmptyTableAndEmptyingKeepTheBuckets) {
@@ -62,17 +66,6 @@ TEST(TnHashTableTest, EmptyTableAndEmptyingKeepTheBuckets) {
   EXPECT_EQ(table.lookup("3"), nullptr);
   EXPECT_EQ(table.add(33, "3"), 0);
   EXPECT_EQ(*table.lookup("3"), 33);
-}
-
-TEST(TnHashTableTest, GetKeyListAppendsWithoutClearing) {
-  Table table;
-  table.add(1, "b");
-  TnList<TnString> keys;
-  keys.add("already there");
-  table.getKeyList(keys);
-  ASSERT_EQ(keys.length(), 2u);
-  EXPECT_EQ(keys[0], "already there");
-  EXPECT_EQ(keys[1], "b");
 }
 
 TEST(TnHashTableTest, OneBucketKeepsOrderOfAddingAndStablePointers) {
