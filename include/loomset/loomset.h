@@ -3,6 +3,13 @@
 // Every public header of Loomset.
 
 #include "loomset/Export.h"
+#include "loomset/catalogue/GPatTable.h"
+#include "loomset/catalogue/GlobalManagers.h"
+#include "loomset/catalogue/NameMangling.h"
+#include "loomset/catalogue/PatternManager.h"
+#include "loomset/catalogue/PatternTable.h"
+#include "loomset/catalogue/TnDesign.h"
+#include "loomset/catalogue/TnFillTable.h"
 #include "loomset/foundation/Lines.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/StringUtils.h"
@@ -11,6 +18,8 @@
 #include "loomset/foundation/TnEmbPoint.h"
 #include "loomset/foundation/TnFileStream.h"
 #include "loomset/foundation/TnGenericString.h"
+#include "loomset/foundation/TnHashEntry.h"
+#include "loomset/foundation/TnHashTable.h"
 #include "loomset/foundation/TnList.h"
 #include "loomset/foundation/TnListNode.h"
 #include "loomset/foundation/TnMemoryStream.h"

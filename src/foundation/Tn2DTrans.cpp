@@ -13,12 +13,19 @@ void Tn2DTrans::mirror() {
 }
 
 void Tn2DTrans::rotate(const TnVector<double>& a, const TnVector<double>& b) {
-  const double norm = a.length() * b.length();
-  if (!(norm > 0.0) || !std::isfinite(norm)) return;
-  // cos and sin of the angle from b to a; quarter and half turns between axis-parallel vectors
-  // come out exact, which keeps placed motifs on whole numbers where they started on them.
-  const double c = (a.xval() * b.xval() + a.yval() * b.yval()) / norm;
-  const double s = (b.xval() * a.yval() - b.yval() * a.xval()) / norm;
+  const double lengthA = a.length();
+  const double lengthB = b.length();
+  if (!(lengthA > 0.0 && lengthB > 0.0) || !std::isfinite(lengthA) || !std::isfinite(lengthB))
+    return;
+  // cos and sin of the angle from b to a, from the two unit vectors: each length is divided out
+  // on its own, so that no product of lengths can overflow, and quarter and half turns between
+  // axis-parallel vectors come out exact.
+  const double ax = a.xval() / lengthA;
+  const double ay = a.yval() / lengthA;
+  const double bx = b.xval() / lengthB;
+  const double by = b.yval() / lengthB;
+  const double c = ax * bx + ay * by;
+  const double s = bx * ay - by * ax;
   const double r00 = c * m00_ - s * m10_;
   const double r01 = c * m01_ - s * m11_;
   const double r10 = s * m00_ + c * m10_;

@@ -135,12 +135,7 @@ int TnDirectionPattern::settleMotif(const TnCoord<double>& end) {
   if (turn) {
     distance = end.distance(origin);
     if (!std::isfinite(distance)) return 1;
-    // Past about 1e154 the product of the two lengths would overflow and the turn be lost; the
-    // unit vectors turn the same way.
-    if (std::isfinite(distance * distance))
-      trans.rotate(TnVector<double>(distance, 0.0), toEnd);
-    else
-      trans.rotate(TnVector<double>(1.0, 0.0), toEnd * (1.0 / distance));
+    trans.rotate(TnVector<double>(distance, 0.0), toEnd);
     for (const auto& entry : directions) {
       if (!isFinite(trans * entry.first)) return 1;
     }

@@ -85,6 +85,11 @@ TEST(Tn2DTransTest, RotateTurnsTheSecondDirectionOntoTheFirstAndQuarterTurnsAreE
   back.rotate(Vec(1.0, 0.0), Vec(1.0, 1.0));
   EXPECT_TRUE(isEqual(back * turned, Vec(2.0, 0.0), 1e-12));
 
+  // Lengths whose product overflows still give their turn.
+  Tn2DTrans huge;
+  huge.rotate(Vec(0.0, 1e300), Vec(1e200, 0.0));
+  EXPECT_EQ(huge * Vec(2.0, 7.0), Vec(-7.0, 2.0));
+
   Tn2DTrans zero;
   zero.rotate(Vec(), Vec(1.0, 0.0));
   zero.rotate(Vec(0.0, 1.0), Vec());

@@ -8,7 +8,7 @@
 
 // A stream over a file, opened either for reading or for writing (created or truncated). Every
 // failure of the file is reported: opening, a short read or write, and flushing on close.
-class LOOMSET_API TnFileStream : public TnStream {
+class LOOMSET_API TnFileStream final : public TnStream {
  public:
   enum Mode { kRead, kWrite };
 

@@ -9,7 +9,7 @@
 
 // A stream over a byte vector in memory: writes append at the end, reads consume from a read
 // position that starts at the first byte.
-class LOOMSET_API TnMemoryStream : public TnStream {
+class LOOMSET_API TnMemoryStream final : public TnStream {
  public:
   // Empty and unbounded.
   TnMemoryStream() = default;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <ostream>
+
+#include "loomset/foundation/TnHashTable.h"
+#include "loomset/foundation/TnString.h"
+
+namespace loomset::detail {
+
+// The patterns of one family for one scope, keyed by name in 211 buckets. Each family's table
+// class derives from this template and adds nothing but its name.
+template <class Record>
+class PatternTable : public TnHashTable<Record, TnString> {
+ public:
+  PatternTable() : TnHashTable<Record, TnString>(211) {}
+
+  // Writes every stored record with its own printTo, in visiting order, and nothing else.
+  // Returns `out`.
+  std::ostream& printTo(std::ostream& out) const {
+    this->traverse(&printRecord, &out);
+    return out;
+  }
+
+ private:
+  static int printRecord(const Record* record, void* out) {
+    record->printTo(*static_cast<std::ostream*>(out));
+    return 0;
+  }
+};
+
+}  // namespace loomset::detail

@@ -1,0 +1,207 @@
+#pragma once
+
+#include <cassert>
+#include <cstdint>
+
+#include "loomset/foundation/TnHashEntry.h"
+#include "loomset/foundation/TnList.h"
+#include "loomset/foundation/TnString.h"
+
+namespace loomset::detail {
+
+// The bucket of a key hash: its magnitude as an unsigned 32-bit number, modulo `bucketCount`.
+// The most negative int has the magnitude 2147483648. REQUIRES: bucketCount >= 1.
+inline unsigned int hashBucket(int hash, int bucketCount) {
+  assert(bucketCount >= 1);
+  const std::uint32_t bits = static_cast<std::uint32_t>(hash);
+  const std::uint32_t magnitude = hash < 0 ? 0u - bits : bits;
+  return magnitude % static_cast<std::uint32_t>(bucketCount);
+}
+
+}  // namespace loomset::detail
+
+template <class T, class K>
+class TnHashTable;
+
+// Records of type T stored by name in a fixed number of buckets that never grows. Each bucket
+// keeps its entries in the order of adding. Walks (getKeyList, getContentList, traverse) visit
+// bucket 0 upward, and inside a bucket in the order of adding. Every entry is its own allocation:
+// pointers to a stored record or key stay valid until that entry is removed, the table is
+// emptied or destroyed. Even const operations move the buckets' cursors.
+template <class T>
+class TnHashTable<T, TnString> {
+ public:
+  // A table of `n` buckets; a count below 1 is taken as 1.
+  explicit TnHashTable(int n = 211);
+  // Copies every entry into buckets of its own; the visiting order is the same.
+  TnHashTable(const TnHashTable& other);
+  TnHashTable& operator=(const TnHashTable& other);
+  virtual ~TnHashTable();
+
+  // Stores a copy of `record` under a copy of `key` and returns 0; returns 1, storing nothing,
+  // when `key` is taken.
+  int add(const T& record, const TnString& key);
+  // The stored record for `key`, or null.
+  const T* lookup(const TnString& key) const;
+  // 0: the stored record and its key are assigned to `record` and `keyOut`; -1: no such key,
+  // both left as they were.
+  int lookupBucket(const TnString& key, T& record, TnString& keyOut) const;
+  // Destroys the entry for `key`, if there is one; `key` may be that entry's own key.
+  void remove(const TnString& key);
+  // Destroys every entry; the buckets stay.
+  void empty();
+
+  // Appends a copy of every key, in visiting order, to `keys`, which is not cleared first.
+  void getKeyList(TnList<TnString>& keys) const;
+  // Pointers to the stored records, in visiting order.
+  TnList<T*> getContentList();
+  // The key of the first entry of the lowest non-empty bucket, or null when the table is empty.
+  const TnString* getArbitraryKey() const;
+  // Calls `fn` with each stored record in visiting order until a call returns non-zero.
+  void traverse(int (*fn)(T*));
+  // As traverse(fn), passing `arg` along to every call.
+  void traverse(int (*fn)(const T*, void*), void* arg) const;
+
+ private:
+  using Entry = TnHashEntry<T>;
+  using Bucket = TnList<Entry>;
+
+  Bucket& bucketOf(const TnString& key) const {
+    return buckets[loomset::detail::hashBucket(key.hash(), bucketCount)];
+  }
+  // Position of the key's entry inside `bucket`, the key's bucket, or -1.
+  static int find(const Bucket& bucket, const TnString& key);
+  // Calls `visit` with every entry in visiting order until it returns true.
+  template <class Visit>
+  void visitEntries(Visit visit) const;
+  void copyEntries(const TnHashTable& other);
+
+  int bucketCount;
+  Bucket* buckets;
+};
+
+template <class T>
+TnHashTable<T, TnString>::TnHashTable(int n)
+    : bucketCount(n < 1 ? 1 : n), buckets(new Bucket[bucketCount]) {}
+
+template <class T>
+TnHashTable<T, TnString>::TnHashTable(const TnHashTable& other)
+    : bucketCount(other.bucketCount), buckets(new Bucket[bucketCount]) {
+  copyEntries(other);
+}
+
+template <class T>
+TnHashTable<T, TnString>& TnHashTable<T, TnString>::operator=(const TnHashTable& other) {
+  if (this == &other) return *this;
+  if (bucketCount != other.bucketCount) {
+    delete[] buckets;
+    bucketCount = other.bucketCount;
+    buckets = new Bucket[bucketCount];
+  }
+  copyEntries(other);
+  return *this;
+}
+
+template <class T>
+TnHashTable<T, TnString>::~TnHashTable() {
+  delete[] buckets;
+}
+
+template <class T>
+int TnHashTable<T, TnString>::add(const T& record, const TnString& key) {
+  Bucket& bucket = bucketOf(key);
+  if (find(bucket, key) != -1) return 1;
+  bucket.add(Entry(key, record));
+  return 0;
+}
+
+template <class T>
+const T* TnHashTable<T, TnString>::lookup(const TnString& key) const {
+  const Bucket& bucket = bucketOf(key);
+  const int pos = find(bucket, key);
+  if (pos == -1) return nullptr;
+  return &bucket[static_cast<unsigned int>(pos)].record;
+}
+
+template <class T>
+int TnHashTable<T, TnString>::lookupBucket(const TnString& key, T& record, TnString& keyOut) const {
+  const Bucket& bucket = bucketOf(key);
+  const int pos = find(bucket, key);
+  if (pos == -1) return -1;
+  const Entry& entry = bucket[static_cast<unsigned int>(pos)];
+  record = entry.record;
+  keyOut = entry.key;
+  return 0;
+}
+
+template <class T>
+void TnHashTable<T, TnString>::remove(const TnString& key) {
+  Bucket& bucket = bucketOf(key);
+  const int pos = find(bucket, key);
+  if (pos != -1) bucket.removeByIndex(pos);
+}
+
+template <class T>
+void TnHashTable<T, TnString>::empty() {
+  for (int b = 0; b < bucketCount; ++b) buckets[b].empty();
+}
+
+template <class T>
+void TnHashTable<T, TnString>::getKeyList(TnList<TnString>& keys) const {
+  visitEntries([&keys](Entry& entry) {
+    keys.add(entry.key);
+    return false;
+  });
+}
+
+template <class T>
+TnList<T*> TnHashTable<T, TnString>::getContentList() {
+  TnList<T*> records;
+  visitEntries([&records](Entry& entry) {
+    records.add(&entry.record);
+    return false;
+  });
+  return records;
+}
+
+template <class T>
+const TnString* TnHashTable<T, TnString>::getArbitraryKey() const {
+  for (int b = 0; b < bucketCount; ++b) {
+    if (buckets[b].length() > 0) return &buckets[b][0].key;
+  }
+  return nullptr;
+}
+
+template <class T>
+void TnHashTable<T, TnString>::traverse(int (*fn)(T*)) {
+  visitEntries([fn](Entry& entry) { return fn(&entry.record) != 0; });
+}
+
+template <class T>
+void TnHashTable<T, TnString>::traverse(int (*fn)(const T*, void*), void* arg) const {
+  visitEntries([fn, arg](const Entry& entry) { return fn(&entry.record, arg) != 0; });
+}
+
+template <class T>
+int TnHashTable<T, TnString>::find(const Bucket& bucket, const TnString& key) {
+  for (unsigned int i = 0; i < bucket.length(); ++i) {
+    if (bucket[i].key == key) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+template <class T>
+template <class Visit>
+void TnHashTable<T, TnString>::visitEntries(Visit visit) const {
+  for (int b = 0; b < bucketCount; ++b) {
+    const Bucket& bucket = buckets[b];
+    for (unsigned int i = 0; i < bucket.length(); ++i) {
+      if (visit(bucket[i])) return;
+    }
+  }
+}
+
+template <class T>
+void TnHashTable<T, TnString>::copyEntries(const TnHashTable& other) {
+  for (int b = 0; b < bucketCount; ++b) buckets[b] = other.buckets[b];
+}

@@ -1,0 +1,3 @@
+#include "loomset/catalogue/PatternManager.h"
+
+template class TnList<TnDesign*>;
