@@ -4,3 +4,5 @@
 // unit are constructed in the order of their definitions and destroyed in the reverse order,
 // which no order across files would guarantee.
 GPatTable gFillManager;
+GProgrammedPatTable gProgrammedPatManager;
+GProgrammedPatTable gLockstitchManager;

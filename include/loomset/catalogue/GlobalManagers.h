@@ -2,7 +2,11 @@
 
 #include "loomset/Export.h"
 #include "loomset/catalogue/GPatTable.h"
+#include "loomset/catalogue/GProgrammedPatTable.h"
 
 // The process-wide catalogues, constructed when the library is loaded and destroyed, in the
 // reverse order, when it is unloaded.
 extern LOOMSET_API GPatTable gFillManager;
+extern LOOMSET_API GProgrammedPatTable gProgrammedPatManager;
+// Lockstitch patterns are programmed-pattern records with a catalogue of their own.
+extern LOOMSET_API GProgrammedPatTable gLockstitchManager;
