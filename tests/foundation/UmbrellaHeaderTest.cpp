@@ -1,5 +1,19 @@
 // Hosts on platforms whose headers define min and max as function-like macros must still be able
-// to include the library.
+// to include the library. The standard headers come first, as a host's would; the macros then
+// catch any bare min or max call in the library's own headers.
+#include <cassert>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <iosfwd>
+#include <list>
+#include <new>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
 #define min(a, b) ((a) < (b) ? (a) : (b))
 #define max(a, b) ((a) > (b) ? (a) : (b))
 #include "loomset/loomset.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <limits>
+#include <cstdint>
 #include <vector>
 
 #include "loomset/Export.h"
@@ -29,5 +29,5 @@ class LOOMSET_API TnMemoryStream final : public TnStream {
  private:
   std::vector<unsigned char> bytes_;
   std::size_t readPosition_ = 0;
-  std::size_t writeLimit_ = std::numeric_limits<std::size_t>::max();
+  std::size_t writeLimit_ = SIZE_MAX;
 };
