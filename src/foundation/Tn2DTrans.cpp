@@ -12,18 +12,31 @@ void Tn2DTrans::mirror() {
   m01_ = -m01_;
 }
 
+namespace {
+
+// The direction of `v` as a unit vector; false for the zero vector or a non-finite one. The
+// larger coordinate is divided out first, so that no finite vector overflows on the way, and an
+// axis-parallel vector comes out exactly as (+-1, 0) or (0, +-1).
+bool unitOf(const TnVector<double>& v, double& ux, double& uy) {
+  const double largest = std::fmax(std::fabs(v.xval()), std::fabs(v.yval()));
+  if (!(largest > 0.0) || !std::isfinite(largest)) return false;
+  const double x = v.xval() / largest;
+  const double y = v.yval() / largest;
+  const double length = std::hypot(x, y);
+  ux = x / length;
+  uy = y / length;
+  return true;
+}
+
+}  // namespace
+
 void Tn2DTrans::rotate(const TnVector<double>& a, const TnVector<double>& b) {
-  const double lengthA = a.length();
-  const double lengthB = b.length();
-  if (!(lengthA > 0.0 && lengthB > 0.0) || !std::isfinite(lengthA) || !std::isfinite(lengthB))
-    return;
-  // cos and sin of the angle from b to a, from the two unit vectors: each length is divided out
-  // on its own, so that no product of lengths can overflow, and quarter and half turns between
-  // axis-parallel vectors come out exact.
-  const double ax = a.xval() / lengthA;
-  const double ay = a.yval() / lengthA;
-  const double bx = b.xval() / lengthB;
-  const double by = b.yval() / lengthB;
+  double ax;
+  double ay;
+  double bx;
+  double by;
+  if (!unitOf(a, ax, ay) || !unitOf(b, bx, by)) return;
+  // cos and sin of the angle from b to a.
   const double c = ax * bx + ay * by;
   const double s = bx * ay - by * ax;
   const double r00 = c * m00_ - s * m10_;

@@ -16,7 +16,7 @@ class LOOMSET_API Tn2DTrans {
   // Adds (x, y) -> (-x, y).
   void mirror();
   // Adds the rotation that turns the direction of `b` onto the direction of `a`, lengths kept;
-  // adds nothing when either is the zero vector or has no finite length.
+  // adds nothing when either is the zero vector or has a coordinate that is not finite.
   void rotate(const TnVector<double>& a, const TnVector<double>& b);
   // Adds (x, y) -> (sx x, sy y).
   void scale(double sx, double sy);
