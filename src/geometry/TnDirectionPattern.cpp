@@ -10,6 +10,7 @@
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/Tolerance.h"
 
+template class std::list<std::pair<TnVector<double>, int>>;
 template class std::list<TnDirectionPattern>;
 
 using loomset::detail::putDirection;

@@ -3,6 +3,8 @@
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnCoord.h"
 
+template class std::list<std::pair<TnString, TnDirectionPattern>>;
+
 namespace {
 
 constexpr short kVersion = 1;

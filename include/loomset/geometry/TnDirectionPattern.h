@@ -9,6 +9,9 @@
 #include "loomset/foundation/TnStream.h"
 #include "loomset/foundation/TnVector.h"
 
+// Motifs and their placements are lists of (displacement, jump flag) entries.
+extern template class LOOMSET_API std::list<std::pair<TnVector<double>, int>>;
+
 // A stitch motif: a run of displacement vectors, each a stitch (flag 0) or a jump (non-zero
 // flag), that the needle follows from a start point, and the reference line along which the
 // motif advances. The motif can be laid along a span, forwards or backwards, mirrored or
