@@ -28,46 +28,47 @@ inline Directions motif(std::initializer_list<std::tuple<double, double, int>> e
 // Opens the protected members to the tests.
 class DirectionPatternProbe : public TnDirectionPattern {
  public:
-  using TnDirectionPattern::cachedBackward;
   using TnDirectionPattern::cachedForward;
-  using TnDirectionPattern::cachedSpan;
   using TnDirectionPattern::getBackwardDirections;
   using TnDirectionPattern::getForwardDirections;
   using TnDirectionPattern::lowerLeft;
-  using TnDirectionPattern::setupBBoxData;
   using TnDirectionPattern::skipEndPoint;
   using TnDirectionPattern::upperRight;
 };
 
-// Little-endian stream bytes: short 2 bytes, F vector two binary32, D vector two binary64.
+// `entries` installed along `reference`.
+inline DirectionPatternProbe patternOf(const TnVector<double>& reference,
+                                       const Directions& entries) {
+  DirectionPatternProbe pattern;
+  pattern.setReferenceAndDirections(reference, entries);
+  return pattern;
+}
+
+// Little-endian stream bytes: s a short, f two binary32, d two binary64, str a 16-bit byte
+// count and the bytes.
 class StreamBytes {
  public:
-  StreamBytes& s(int value) { return put(static_cast<std::uint16_t>(value), 2); }
-  StreamBytes& f(double x, double y) { return putFloat(x).putFloat(y); }
-  StreamBytes& d(double x, double y) { return putDouble(x).putDouble(y); }
-  // A 16-bit byte count, then the bytes.
+  StreamBytes& s(int value) { return put<std::uint16_t>(static_cast<std::uint16_t>(value)); }
+  StreamBytes& f(double x, double y) {
+    return put<std::uint32_t>(static_cast<float>(x)).put<std::uint32_t>(static_cast<float>(y));
+  }
+  StreamBytes& d(double x, double y) { return put<std::uint64_t>(x).put<std::uint64_t>(y); }
   StreamBytes& str(const std::string& text) {
-    put(text.size(), 2);
+    s(static_cast<int>(text.size()));
     bytes_.insert(bytes_.end(), text.begin(), text.end());
     return *this;
   }
   const std::vector<unsigned char>& bytes() const { return bytes_; }
 
  private:
-  StreamBytes& put(std::uint64_t bits, int count) {
-    for (int i = 0; i < count; ++i) bytes_.push_back(static_cast<unsigned char>(bits >> (8 * i)));
-    return *this;
-  }
-  StreamBytes& putFloat(double value) {
-    const float f = static_cast<float>(value);
-    std::uint32_t bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    return put(bits, 4);
-  }
-  StreamBytes& putDouble(double value) {
-    std::uint64_t bits;
+  template <typename Bits, typename T>
+  StreamBytes& put(T value) {
+    Bits bits;
+    static_assert(sizeof bits == sizeof value, "the bits hold the value exactly");
     std::memcpy(&bits, &value, sizeof bits);
-    return put(bits, 8);
+    for (std::size_t i = 0; i < sizeof bits; ++i)
+      bytes_.push_back(static_cast<unsigned char>(bits >> (8 * i)));
+    return *this;
   }
 
   std::vector<unsigned char> bytes_;
