@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "loomset/foundation/Lines.h"
@@ -41,10 +43,13 @@ TEST(Tn2DTransTest, RotateTurnsTheSecondDirectionOntoTheFirstAndQuarterTurnsAreE
   Tn2DTrans quarter;
   quarter.rotate(Vec(0.0, 5.0), Vec(3.0, 0.0));  // +x onto +y, lengths ignored
   EXPECT_EQ(quarter * Vec(2.0, 7.0), Vec(-7.0, 2.0));
-  // Lengths whose product overflows still give their turn.
+  // Lengths whose product overflows, or that overflow themselves, still give their turn.
   Tn2DTrans huge;
   huge.rotate(Vec(0.0, 1e300), Vec(1e200, 0.0));
   EXPECT_EQ(huge * Vec(2.0, 7.0), Vec(-7.0, 2.0));
+  Tn2DTrans diagonal;
+  diagonal.rotate(Vec(1.5e308, 1.5e308), Vec(1.0, 0.0));
+  EXPECT_TRUE(isEqual(diagonal * Vec(2.0, 0.0), Vec(std::sqrt(2.0), std::sqrt(2.0)), 1e-15));
   // A zero vector has no direction: nothing is added.
   huge.rotate(Vec(), Vec(1.0, 0.0));
   huge.rotate(Vec(0.0, 1.0), Vec());
