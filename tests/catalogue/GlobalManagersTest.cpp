@@ -2,24 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include "support/FillPatterns.h"
+#include "support/CatalogueTestSupport.h"
 
 namespace {
 
-TEST(GlobalManagersTest, FillManagerIsReadyForUse) {
-  // A design of its own keeps the library-wide scope of the process-wide manager untouched.
-  int designObject = 0;
-  TnDesign* d = reinterpret_cast<TnDesign*>(&designObject);
-  TnDesign* const previous = gFillManager.getDesign();
-  gFillManager.setDesign(d);
-  EXPECT_EQ(gFillManager.addPattern(d, loomset::test::fillPattern("GlobalManagersTest", 4)), 0);
-  const TnFillPattern* found = gFillManager.lookup("GlobalManagersTest");
-  ASSERT_NE(found, nullptr);
-  EXPECT_EQ(found->getStitchLength(), 4.0);
-  gFillManager.removeFillPatterns(d);
-  EXPECT_EQ(gFillManager.getPatterns(d).length(), 0u);
-  gFillManager.removeFillPatterns(d);
-  gFillManager.setDesign(previous);
+// Each test leaves the process-wide catalogues as it found them.
+TEST(GlobalManagersTest, EachCatalogueIsReadyAndKeepsItsOwnNames) {
+  const TnString name("GlobalManagersTest");
+  EXPECT_EQ(gFillManager.addPattern(nullptr, loomset::test::fillPattern(name, 4)), 0);
+  ASSERT_NE(gFillManager.lookup(name), nullptr);
+  gFillManager.remove(gFillManager.lookup(name));
+
+  TnProgrammedPattern programmed;
+  programmed.rename(name);
+  EXPECT_EQ(gProgrammedPatManager.addPattern(nullptr, programmed), 0);
+  EXPECT_EQ(gLockstitchManager.lookup(name), nullptr);
+  EXPECT_EQ(gLockstitchManager.addPattern(nullptr, programmed), 0);
+  gLockstitchManager.remove(&programmed);
+  EXPECT_EQ(gLockstitchManager.lookup(name), nullptr);
+  EXPECT_NE(gProgrammedPatManager.lookup(name), nullptr);
+  gProgrammedPatManager.remove(&programmed);
+  EXPECT_EQ(gProgrammedPatManager.lookup(name), nullptr);
 }
 
 }  // namespace

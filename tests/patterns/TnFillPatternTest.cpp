@@ -1,6 +1,5 @@
 #include "loomset/patterns/TnFillPattern.h"
 
-#include <cstddef>
 #include <list>
 #include <sstream>
 #include <string>
@@ -9,11 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/foundation/TnMemoryStream.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
+using Fractions = std::list<double>;  // quarter percentages give exact fractions
+const unsigned char kTweed[] = {25, 25, 50};
+
+TnFillPattern fill(const TnString& name, short length, short count, const unsigned char* bytes) {
+  TnFillPattern pattern;
+  EXPECT_EQ(pattern.init(name, length, count, bytes), 0);
+  return pattern;
+}
 
 std::string printed(const TnFillPattern& pattern) {
   std::ostringstream out;
@@ -21,186 +29,65 @@ std::string printed(const TnFillPattern& pattern) {
   return out.str();
 }
 
-void expectFractions(const std::list<double>& got, const std::vector<double>& want) {
-  ASSERT_EQ(got.size(), want.size());
-  auto it = got.begin();
-  for (double w : want) EXPECT_DOUBLE_EQ(*it++, w);
-}
-
-void put16(Bytes& bytes, int value) {
-  bytes.push_back(static_cast<unsigned char>(value & 0xFF));
-  bytes.push_back(static_cast<unsigned char>((value >> 8) & 0xFF));
-}
-
-// A fill record as it lies on a stream: version, name, stitch length, count, offsets.
-Bytes fillRecord(int version, const std::string& name, int stitch, int count,
-                 const std::vector<int>& offsets) {
-  Bytes bytes;
-  put16(bytes, version);
-  put16(bytes, static_cast<int>(name.size()));
-  bytes.insert(bytes.end(), name.begin(), name.end());
-  put16(bytes, stitch);
-  put16(bytes, count);
-  for (int offset : offsets) put16(bytes, offset);
-  return bytes;
-}
-
-TnFillPattern readFrom(Bytes bytes) {
-  TnFillPattern pattern;
-  TnMemoryStream in(std::move(bytes));
-  EXPECT_EQ(pattern.read(&in), 0);
-  return pattern;
-}
-
-const unsigned char kTweed[] = {25, 25, 50};
-
-TEST(TnFillPatternTest, DefaultRecordIsRandom) {
-  const TnFillPattern pattern;
-  EXPECT_EQ(pattern.isRandom(), 1);
-  EXPECT_TRUE(pattern.getId().isEmpty());
-  EXPECT_EQ(pattern.getStitchLength(), 0.0);
-  EXPECT_TRUE(pattern.getOffsets().empty());
-  EXPECT_TRUE(pattern.getOldOffsets().empty());
-  EXPECT_EQ(printed(pattern), "TnFillPattern []\n  Stitch Len: 0\n  Offsets: Random\n");
-}
-
-TEST(TnFillPatternInitTest, OffsetBytesAreUnsignedPercentsUnlessTheFirstIsO) {
-  TnFillPattern tweed;
-  EXPECT_EQ(tweed.init("Tweed", 30, 3, kTweed), 0);
-  EXPECT_EQ(tweed.getId(), "Tweed");
-  EXPECT_EQ(tweed.getStitchLength(), 30.0);
-  EXPECT_EQ(tweed.isRandom(), 0);
-  expectFractions(tweed.getOldOffsets(), {0.25, 0.25, 0.5});
-  expectFractions(tweed.getOffsets(), {0.25, 0.75, 0.5});
+TEST(TnFillPatternTest, InitTakesUnsignedPercentsOnceUnlessTheRecordIsRandom) {
+  EXPECT_EQ(printed(TnFillPattern()), "TnFillPattern []\n  Stitch Len: 0\n  Offsets: Random\n");
+  const unsigned char letterO[] = {'o', 10};
+  using Init = std::pair<short, const unsigned char*>;
+  for (const auto& [count, bytes] :
+       {Init{2, letterO}, Init{0, kTweed}, Init{-3, kTweed}, Init{3, nullptr}}) {
+    EXPECT_EQ(printed(fill("R", 12, count, bytes)),
+              "TnFillPattern [R]\n  Stitch Len: 12\n  Offsets: Random\n");
+  }
+  // Without offsets the record may be initialised again; once it holds some, it is fixed.
+  TnFillPattern pattern = fill("R", 12, 0, nullptr);
+  EXPECT_EQ(pattern.init("Tweed", 30, 3, kTweed), 0);
+  EXPECT_EQ(pattern.init("Late", 5), 1);
+  EXPECT_EQ(pattern.init("Late", 5, 1, kTweed), 1);
+  EXPECT_EQ(printed(pattern), "TnFillPattern [Tweed]\n  Stitch Len: 30\n  Offsets: 25 25 50\n");
 
   const unsigned char high[] = {200, 200, 255};
-  TnFillPattern clamped;
-  EXPECT_EQ(clamped.init("High", -7, 3, high), 0);
-  EXPECT_EQ(clamped.getStitchLength(), -7.0);
-  expectFractions(clamped.getOldOffsets(), {1.0, 1.0, 1.0});
-  expectFractions(clamped.getOffsets(), {1.0, 0.0, 1.0});
+  const TnFillPattern clamped = fill("High", -7, 3, high);
+  EXPECT_EQ(clamped.getOldOffsets(), (Fractions{1, 1, 1}));
+  EXPECT_EQ(clamped.getOffsets(), (Fractions{1, 0, 1}));
   EXPECT_EQ(printed(clamped), "TnFillPattern [High]\n  Stitch Len: -7\n  Offsets: 200 200 255\n");
-
-  const unsigned char letterO[] = {'o', 10, 20, 30};
-  const unsigned char plain[] = {10, 20};
-  struct Case {
-    short count;
-    const unsigned char* bytes;
-  };
-  for (const Case& c : {Case{4, letterO}, Case{0, plain}, Case{-3, plain}, Case{3, nullptr}}) {
-    TnFillPattern random;
-    EXPECT_EQ(random.init("Random", 12, c.count, c.bytes), 0);
-    EXPECT_EQ(random.isRandom(), 1);
-    EXPECT_EQ(random.getId(), "Random");
-    EXPECT_EQ(random.getStitchLength(), 12.0);
-  }
 }
 
-TEST(TnFillPatternInitTest, OnlyARecordWithoutOffsetsCanBeInitialisedAgain) {
-  TnFillPattern pattern;
-  EXPECT_EQ(pattern.init("First", 10), 0);
-  EXPECT_EQ(pattern.init("Second", 20), 0);
-  EXPECT_EQ(pattern.getId(), "Second");
-  EXPECT_EQ(pattern.getStitchLength(), 20.0);
-  const unsigned char letterO[] = {'o'};
-  EXPECT_EQ(pattern.init("Third", 30, 1, letterO), 0);
-  EXPECT_EQ(pattern.init("Tweed", 40, 3, kTweed), 0);
-
-  const unsigned char other[] = {90};
-  EXPECT_EQ(pattern.init("Late", 50, 1, other), 1);
-  EXPECT_EQ(pattern.init("Late", 50), 1);
-  EXPECT_EQ(pattern.getId(), "Tweed");
-  EXPECT_EQ(pattern.getStitchLength(), 40.0);
-  expectFractions(pattern.getOldOffsets(), {0.25, 0.25, 0.5});
-}
-
-TEST(TnFillPatternTest, FractionsClampAndMirrorOddPositions) {
-  // Offsets read from a stream may be negative or above 100; they are kept as they are.
-  const TnFillPattern pattern = readFrom(fillRecord(1, "Wide", 5, 4, {150, -20, 40, 10}));
-  expectFractions(pattern.getOldOffsets(), {1.0, 0.0, 0.4, 0.1});
-  expectFractions(pattern.getOffsets(), {1.0, 1.0, 0.4, 0.9});
-  EXPECT_EQ(printed(pattern), "TnFillPattern [Wide]\n  Stitch Len: 5\n  Offsets: 150 -20 40 10\n");
-}
-
-TEST(TnFillPatternTest, SamePatternIgnoresNamesAndRenameChangesOnlyTheName) {
-  TnFillPattern tweed;
-  tweed.init("Tweed", 30, 3, kTweed);
-  TnFillPattern copy(tweed);
-  TnString newName("Tweed \xBB 2");
-  copy.rename(newName);
-  EXPECT_EQ(newName, "Tweed \xBB 2");
-  EXPECT_EQ(copy.getId(), newName);
-  EXPECT_EQ(tweed.getId(), "Tweed");
-  EXPECT_EQ(copy.isSamePattern(tweed), 1);
-
+TEST(TnFillPatternTest, SamePatternComparesLengthAndOffsetsButNotNames) {
+  const TnFillPattern tweed = fill("Tweed", 30, 3, kTweed);
+  EXPECT_EQ(tweed.isSamePattern(fill("Other", 30, 3, kTweed)), 1);
   const unsigned char reordered[] = {25, 50, 25};
-  struct Variant {
-    short length;
-    short count;
-    const unsigned char* bytes;
-  };
-  for (const Variant& v : {Variant{31, 3, kTweed}, Variant{30, 3, reordered},
-                           Variant{30, 2, kTweed}, Variant{30, 0, kTweed}}) {
-    TnFillPattern other;
-    other.init("Tweed", v.length, v.count, v.bytes);
+  for (const TnFillPattern& other : {fill("Tweed", 31, 3, kTweed), fill("Tweed", 30, 3, reordered),
+                                     fill("Tweed", 30, 2, kTweed), fill("Tweed", 30, 0, kTweed)}) {
     EXPECT_EQ(tweed.isSamePattern(other) + other.isSamePattern(tweed), 0);
   }
-  TnFillPattern randomA;
-  TnFillPattern randomB;
-  randomA.init("A", 30);
-  randomB.init("B", 30);
-  EXPECT_EQ(randomA.isSamePattern(randomB), 1);
-
-  TnFillPattern assigned;
-  assigned = tweed;
-  TnMemoryStream more(fillRecord(1, "More", 30, 1, {5}));
-  assigned.read(&more);  // appends to the assigned copy only
-  EXPECT_EQ(tweed.getOldOffsets().size(), 3u);
-  EXPECT_EQ(assigned.getOldOffsets().size(), 4u);
 }
 
-TEST(TnFillPatternStreamTest, WritesTheExactRecordAndReadsItBack) {
-  TnFillPattern pattern;
+TEST(TnFillPatternStreamTest, WritesTheExactRecordAndReadsItBackToTheSameBytes) {
   const unsigned char offsets[] = {25, 200};
-  pattern.init(TnString("A\xBB", 2), 30, 2, offsets);
+  TnFillPattern pattern = fill("A\xBB", -30, 2, offsets);
   TnMemoryStream out;
   EXPECT_EQ(pattern.write(&out), 0);
-  const Bytes expected{0x01, 0x00, 0x02, 0x00, 'A',  0xBB, 0x1E,
-                       0x00, 0x02, 0x00, 0x19, 0x00, 0xC8, 0x00};
+  const Bytes expected{1, 0, 2, 0, 'A', 0xBB, 0xE2, 0xFF, 2, 0, 25, 0, 200, 0};
   EXPECT_EQ(out.bytes(), expected);
-  EXPECT_EQ(printed(pattern), "TnFillPattern [A\xBB]\n  Stitch Len: 30\n  Offsets: 25 200\n");
-
   TnFillPattern back;
   EXPECT_EQ(back.read(&out), 0);
-  EXPECT_EQ(out.readPosition(), expected.size());
-  EXPECT_EQ(back.getId(), pattern.getId());
   EXPECT_EQ(back.isSamePattern(pattern), 1);
   TnMemoryStream again;
   EXPECT_EQ(back.write(&again), 0);
   EXPECT_EQ(again.bytes(), expected);
-
-  TnFillPattern random;
-  random.init("R", -7);
-  TnMemoryStream randomOut;
-  EXPECT_EQ(random.write(&randomOut), 0);
-  EXPECT_EQ(randomOut.bytes(), (Bytes{0x01, 0x00, 0x01, 0x00, 'R', 0xF9, 0xFF, 0x00, 0x00}));
-  EXPECT_EQ(readFrom(randomOut.bytes()).isSamePattern(random), 1);
 }
 
 TEST(TnFillPatternStreamTest, ReadAcceptsAnyVersionAppendsOffsetsAndStopsAtACountOfZero) {
-  TnFillPattern pattern;
-  const unsigned char held[] = {10, 20};
-  pattern.init("Held", 1, 2, held);
-  TnMemoryStream in(fillRecord(7, "New", 12, 3, {-5, 300, 40}));
+  TnFillPattern pattern = fill("Held", 1, 3, kTweed);
+  TnMemoryStream in(StreamBytes().s(7).str("New").s(12).s(2).s(300).s(-25).bytes());
   EXPECT_EQ(pattern.read(&in), 0);
-  EXPECT_EQ(pattern.getId(), "New");
-  EXPECT_EQ(pattern.getStitchLength(), 12.0);
   EXPECT_EQ(printed(pattern),
-            "TnFillPattern [New]\n  Stitch Len: 12\n  Offsets: 10 20 -5 300 40\n");
-
+            "TnFillPattern [New]\n  Stitch Len: 12\n  Offsets: 25 25 50 300 -25\n");
+  EXPECT_EQ(pattern.getOldOffsets(), (Fractions{0.25, 0.25, 0.5, 1, 0}));
+  EXPECT_EQ(pattern.getOffsets(), (Fractions{0.25, 0.75, 0.5, 0, 0}));
   for (int count : {0, -2}) {
     // The bytes after the count belong to whatever follows the record.
-    TnMemoryStream next(fillRecord(1, "", 3, count, {99, 98}));
+    TnMemoryStream next(StreamBytes().s(1).str("").s(3).s(count).s(99).bytes());
     TnFillPattern random;
     EXPECT_EQ(random.read(&next), 0);
     EXPECT_EQ(random.isRandom(), 1);
@@ -208,61 +95,38 @@ TEST(TnFillPatternStreamTest, ReadAcceptsAnyVersionAppendsOffsetsAndStopsAtACoun
   }
 }
 
-TEST(TnFillPatternStreamTest, TruncatedStreamKeepsWhatWasReadBeforeTheCut) {
-  const unsigned char held[] = {9};
-  const Bytes full = fillRecord(1, "Cut", 12, 3, {25, 50, 75});
-  struct Case {
-    std::size_t keep;  // bytes of `full` left on the stream
-    const char* name;
-    double stitch;
-    std::vector<double> offsets;
-  };
-  for (const Case& c : {Case{0, "Old", 5.0, {0.09}}, Case{6, "Old", 5.0, {0.09}},
-                        Case{8, "Cut", 5.0, {0.09}}, Case{10, "Cut", 12.0, {0.09}},
-                        Case{11, "Cut", 12.0, {0.09}}, Case{16, "Cut", 12.0, {0.09, 0.25, 0.5}}}) {
-    SCOPED_TRACE(c.keep);
-    TnFillPattern pattern;
-    pattern.init("Old", 5, 1, held);
-    TnMemoryStream in(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(c.keep)));
+TEST(TnFillPatternStreamTest, TruncatedReadKeepsWhatWasReadBeforeTheCut) {
+  const Bytes full = StreamBytes().s(1).str("Cut").s(12).s(3).s(25).s(50).s(75).bytes();
+  auto readCut = [&](std::ptrdiff_t keep) {
+    TnFillPattern pattern = fill("Old", 5, 3, kTweed);
+    TnMemoryStream in(Bytes(full.begin(), full.begin() + keep));
     EXPECT_EQ(pattern.read(&in), 1);
-    EXPECT_EQ(pattern.getId(), c.name);
-    EXPECT_EQ(pattern.getStitchLength(), c.stitch);
-    expectFractions(pattern.getOldOffsets(), c.offsets);
+    return printed(pattern);
+  };
+  // Cut inside the stitch length, inside the count, then inside the third offset.
+  EXPECT_EQ(readCut(8), "TnFillPattern [Cut]\n  Stitch Len: 5\n  Offsets: 25 25 50\n");
+  EXPECT_EQ(readCut(10), "TnFillPattern [Cut]\n  Stitch Len: 12\n  Offsets: 25 25 50\n");
+  EXPECT_EQ(readCut(16), "TnFillPattern [Cut]\n  Stitch Len: 12\n  Offsets: 25 25 50 25 50\n");
+}
+
+TEST(TnFillPatternStreamTest, WriteStopsAtTheFirstFailureAndRefusesMoreThan32767Offsets) {
+  TnFillPattern pattern = fill("Ab", 30, 3, kTweed);
+  const Bytes full{1, 0, 2, 0, 'A', 'b', 30, 0, 3, 0, 25, 0, 25, 0, 50, 0};
+  // The name does not fit, though the stitch length after it would; then the second offset.
+  using Limit = std::pair<std::size_t, std::ptrdiff_t>;  // the limit, the bytes written
+  for (const auto& [limit, kept] : {Limit{5, 2}, Limit{13, 12}}) {
+    TnMemoryStream limited;
+    limited.setWriteLimit(limit);
+    EXPECT_EQ(pattern.write(&limited), 1);
+    EXPECT_EQ(limited.bytes(), Bytes(full.begin(), full.begin() + kept));
   }
-}
 
-TEST(TnFillPatternStreamTest, WriteStopsAtTheFirstFailingValue) {
-  TnFillPattern pattern;
-  pattern.init("Ab", 30, 3, kTweed);
-  TnMemoryStream limited;
-  limited.setWriteLimit(5);  // the name does not fit; the stitch length after it would
-  EXPECT_EQ(pattern.write(&limited), 1);
-  EXPECT_EQ(limited.bytes(), (Bytes{0x01, 0x00}));
-
-  TnMemoryStream exact;
-  exact.setWriteLimit(16);
-  EXPECT_EQ(pattern.write(&exact), 0);
-  EXPECT_EQ(exact.bytes().size(), 16u);
-
-  TnFillPattern longName;
-  longName.init(TnString(std::string(65536, 'n')), 30, 3, kTweed);
-  TnMemoryStream unbounded;
-  EXPECT_EQ(longName.write(&unbounded), 1);
-  EXPECT_EQ(unbounded.bytes(), (Bytes{0x01, 0x00}));
-}
-
-TEST(TnFillPatternStreamTest, WriteRefusesMoreOffsetsThanTheCountHolds) {
   const std::vector<unsigned char> many(32767, 7);
-  TnFillPattern pattern;
-  pattern.init("Many", 30, 32767, many.data());
+  pattern = fill("Many", 30, 32767, many.data());
   TnMemoryStream out;
   EXPECT_EQ(pattern.write(&out), 0);
-  ASSERT_EQ(out.bytes().size(), 12u + 2u * 32767u);
-  EXPECT_EQ(out.bytes()[10], 0xFF);  // the count, 32767
-  EXPECT_EQ(out.bytes()[11], 0x7F);
-  EXPECT_EQ(readFrom(out.bytes()).isSamePattern(pattern), 1);
-
-  TnMemoryStream one(fillRecord(1, "Many", 30, 1, {7}));
+  EXPECT_EQ(out.bytes().size(), 12u + 2u * 32767u);
+  TnMemoryStream one(StreamBytes().s(1).str("Many").s(30).s(1).s(7).bytes());
   EXPECT_EQ(pattern.read(&one), 0);
   TnMemoryStream refused;
   EXPECT_EQ(pattern.write(&refused), 1);
