@@ -1,10 +1,10 @@
 #include "loomset/geometry/TnDirectionPattern.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstddef>
 
+#include "foundation/ShortValues.h"
 #include "geometry/DirectionList.h"
 #include "loomset/foundation/Lines.h"
 #include "loomset/foundation/StreamPrimitives.h"
@@ -18,8 +18,6 @@ using loomset::detail::putDirection;
 namespace {
 
 constexpr short kFormatVersion = 3;
-// The entry count is stored as a signed 16-bit value.
-constexpr std::size_t kMaxEntries = SHRT_MAX;
 // The last vector of a repeat and the first of the next still make one straight run when they
 // lie within half a unit and 5 degrees (pi taken as 3.141592654) of one line.
 constexpr double kRunDistance = 0.5;
@@ -28,9 +26,6 @@ constexpr double kRunAngle = 0.08726646261111111;
 bool isFinite(const TnVector<double>& v) {
   return std::isfinite(v.xval()) && std::isfinite(v.yval());
 }
-
-// A flag beyond 16 bits is stored at the nearest end of the range, so a jump stays a jump.
-short storedFlag(int flag) { return static_cast<short>(std::clamp(flag, SHRT_MIN, SHRT_MAX)); }
 
 }  // namespace
 
@@ -83,13 +78,14 @@ int TnDirectionPattern::operator>(const TnDirectionPattern& other) const { retur
 
 int TnDirectionPattern::write(TnStream& stream) const {
   // A longer motif has no count that would read back as itself.
-  if (directions.size() > kMaxEntries) return 1;
+  if (directions.size() > loomset::detail::kMaxShortCount) return 1;
   if (writeShort(stream, kFormatVersion) != 0 || writeFVector(stream, referenceLine) != 0 ||
       writeShort(stream, static_cast<short>(directions.size())) != 0) {
     return 1;
   }
   for (const auto& entry : directions) {
-    if (writeFVector(stream, entry.first) != 0 || writeShort(stream, storedFlag(entry.second)) != 0)
+    if (writeFVector(stream, entry.first) != 0 ||
+        writeShort(stream, loomset::detail::saturatedShort(entry.second)) != 0)
       return 1;
   }
   return 0;

@@ -1,20 +1,13 @@
 #include "loomset/patterns/TnFillPattern.h"
 
-#include <cmath>
-
+#include "foundation/ShortValues.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/Tolerance.h"
 
-namespace {
+using loomset::detail::kMaxShortCount;
+using loomset::detail::saturatedShort;
 
-// Values come from 16-bit whole numbers, so truncation keeps them; anything else saturates
-// rather than wrapping into a different number.
-short truncatedShort(double value) {
-  if (std::isnan(value)) return 0;
-  if (value <= -32768.0) return -32768;
-  if (value >= 32767.0) return 32767;
-  return static_cast<short>(value);
-}
+namespace {
 
 double clampedFraction(double f) { return (max)(0.0, (min)(1.0, f)); }
 
@@ -60,14 +53,14 @@ int TnFillPattern::isSamePattern(const TnFillPattern& other) const {
 }
 
 int TnFillPattern::write(TnStream* stream) {
-  if (stream == nullptr || offsets.length() > 32767) return 1;
+  if (stream == nullptr || offsets.length() > kMaxShortCount) return 1;
   if (writeShort(*stream, 1) != 0 || writeString(*stream, name) != 0 ||
-      writeShort(*stream, truncatedShort(stitchLength.value())) != 0 ||
+      writeShort(*stream, saturatedShort(stitchLength.value())) != 0 ||
       writeShort(*stream, static_cast<short>(offsets.length())) != 0) {
     return 1;
   }
   for (unsigned int i = 0; i < offsets.length(); ++i) {
-    if (writeShort(*stream, truncatedShort(offsets[i].value())) != 0) return 1;
+    if (writeShort(*stream, saturatedShort(offsets[i].value())) != 0) return 1;
   }
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "loomset/patterns/TnProgrammedPattern.h"
 
+#include "foundation/ShortValues.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnCoord.h"
 
@@ -8,7 +9,6 @@ template class std::list<std::pair<TnString, TnDirectionPattern>>;
 namespace {
 
 constexpr short kVersion = 1;
-constexpr std::size_t kMaxPairs = 32767;  // the count is a signed 16-bit value
 
 }  // namespace
 
@@ -29,7 +29,7 @@ int TnProgrammedPattern::isSamePattern(const TnProgrammedPattern& other) const {
 }
 
 int TnProgrammedPattern::write(TnStream* stream) {
-  if (stream == nullptr || patternDescription.size() > kMaxPairs) return 1;
+  if (stream == nullptr || patternDescription.size() > loomset::detail::kMaxShortCount) return 1;
   if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0 ||
       writeShort(*stream, static_cast<short>(patternDescription.size())) != 0) {
     return 1;
