@@ -13,4 +13,7 @@ namespace loomset::detail {
 Tn2DTrans placementTransform(const TnVector<double>& span, const TnVector<double>& reference,
                              int flipped, int mirrored);
 
+// Laying a motif backwards and mirroring it each reverse the needle order; both together keep it.
+inline bool runsBackward(int reverse, int mirrored) { return (reverse != 0) != (mirrored != 0); }
+
 }  // namespace loomset::detail

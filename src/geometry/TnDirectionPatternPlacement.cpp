@@ -34,9 +34,7 @@ TnDirectionPattern::Directions::iterator TnDirectionPattern::placeOver(
     return putDirection(out, at, span, lastFlag(directions));
   const Tn2DTrans trans =
       loomset::detail::placementTransform(span, advanceLine(reverse), flipped, mirrored);
-  // Laying the motif backwards and mirroring it each reverse the needle order; both together
-  // keep it.
-  const int backward = (reverse != 0) != (mirrored != 0) ? 1 : 0;
+  const int backward = loomset::detail::runsBackward(reverse, mirrored) ? 1 : 0;
   return generateOver(trans, backward, out, at);
 }
 
