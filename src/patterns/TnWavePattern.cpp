@@ -1,0 +1,46 @@
+#include "loomset/patterns/TnWavePattern.h"
+
+#include "loomset/foundation/StreamPrimitives.h"
+#include "loomset/foundation/TnBezierCurve.h"
+
+namespace {
+
+constexpr short kVersion = 1;
+
+}  // namespace
+
+TnWavePattern::TnWavePattern() = default;
+
+int TnWavePattern::write(TnStream* stream) {
+  if (stream == nullptr) return 1;
+  if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0) return 1;
+  return pattern.write(*stream);
+}
+
+int TnWavePattern::read(TnStream* stream) {
+  if (stream == nullptr) return 1;
+  short version = 0;
+  if (readShort(*stream, &version) != 0) return 1;
+  if (version != kVersion) return 2;
+  if (readString(*stream, name) != 0) return 1;
+  // Any failure of the embedded record, an unknown version of its own included, is a failure to
+  // read this one.
+  return pattern.read(*stream) != 0 ? 1 : 0;
+}
+
+std::ostream& TnWavePattern::printTo(std::ostream& out) const {
+  out << "TnWavePattern [" << name << "]" << std::endl;
+  const TnVector<double>& reference = pattern.getReferenceLine();
+  out << "The Reference Direction : (" << reference.xval() << ", " << reference.yval() << ") "
+      << std::endl;
+  out << "The Bezier Curve : " << std::endl;
+  const TnList<TnBezier>& segments = pattern.getBezierCurve().getSegments();
+  for (unsigned int i = 0; i < segments.length(); ++i) {
+    const TnBezier& segment = segments[i];
+    out << "\t\t";
+    for (int k = 0; k < 4; ++k)
+      out << "(" << segment[k].xval() << ", " << segment[k].yval() << "), ";
+    out << std::endl;
+  }
+  return out << std::endl;
+}
