@@ -6,3 +6,4 @@
 GPatTable gFillManager;
 GProgrammedPatTable gProgrammedPatManager;
 GProgrammedPatTable gLockstitchManager;
+GWavePatTable gWavePatManager;

@@ -88,9 +88,11 @@ TEST(LoadedLibraryTest, EveryGlobalManagerIsUsableThroughExportedSymbols) {
           library, "gProgrammedPatManager", "TnProgrammedPattern", "TnProgrammedPatTable"),
       useManager<GProgrammedPatTable, TnProgrammedPattern>(
           library, "gLockstitchManager", "TnProgrammedPattern", "TnProgrammedPatTable"),
+      useManager<GWavePatTable, TnWavePattern>(library, "gWavePatManager", "TnWavePattern",
+                                               "TnWavePatTable"),
   };
   // Seven objects, none of them null.
-  EXPECT_EQ(managers.size(), 3u);
+  EXPECT_EQ(managers.size(), 4u);
   EXPECT_EQ(managers.count(nullptr), 0u);
 }
 
