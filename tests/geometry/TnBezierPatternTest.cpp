@@ -1,0 +1,297 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <list>
+#include <vector>
+
+#include "geometry/DirectionPatternTestSupport.h"
+#include "loomset/foundation/TnMemoryStream.h"
+#include "loomset/geometry/TnBezierPattern.h"
+#include "support/BezierTestSupport.h"
+
+namespace {
+
+using Vectors = std::list<TnVector<double>>;
+
+// From the origin to (10, 0) by way of the handles (3, 4) and (7, 4).
+const SegmentPoints kArch = {0, 0, 3, 4, 7, 4, 10, 0};
+
+bool near(const TnVector<double>& actual, const TnVector<double>& expected) {
+  return (actual - expected).length() < 1e-9;
+}
+
+TnBezierPattern bezierPattern(const TnVector<double>& reference, const TnBezierCurve& curve) {
+  TnBezierPattern pattern;
+  pattern.setReferenceAndDirections(reference, curve);
+  return pattern;
+}
+
+// The one vector that a placement appends.
+TnVector<double> placed(const TnBezierPattern& pattern, const TnCoord<double>& start,
+                        const TnCoord<double>& end, int reverse) {
+  Vectors out;
+  pattern.getDirections(start, end, reverse, 0.0, out);
+  EXPECT_EQ(out.size(), 1u);
+  return out.empty() ? TnVector<double>() : out.front();
+}
+
+// Records which generator runs, with what, and then runs the pattern's own.
+class GeneratorProbe : public TnBezierPattern {
+ public:
+  struct Call {
+    bool forward;
+    Tn2DTrans trans;
+    double value;
+  };
+  mutable std::vector<Call> calls;
+
+ protected:
+  void getForwardDirections(const Tn2DTrans& trans, double value, Vectors& out) const override {
+    calls.push_back({true, trans, value});
+    TnBezierPattern::getForwardDirections(trans, value, out);
+  }
+  void getBackwardDirections(const Tn2DTrans& trans, double value, Vectors& out) const override {
+    calls.push_back({false, trans, value});
+    TnBezierPattern::getBackwardDirections(trans, value, out);
+  }
+};
+
+TEST(TnBezierPatternPlacementTest, QuarterTurnsPickTheGeneratorAndAdvanceAlongTheSpan) {
+  // Where T takes the handle (3, 4) when the arch is laid up from (5, 5) to (5, 25).
+  struct Case {
+    int mirrored, flipped, reverse;
+    bool forward;
+    TnVector<double> handle;
+  };
+  const Case cases[] = {{0, 0, 0, true, {-4, 3}},   {0, 0, 1, false, {4, -3}},
+                        {1, 0, 0, false, {-4, -3}}, {1, 0, 1, true, {4, 3}},
+                        {0, 1, 0, true, {4, 3}},    {0, 1, 1, false, {-4, -3}},
+                        {1, 1, 0, false, {4, -3}},  {1, 1, 1, true, {-4, 3}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "mirrored " << c.mirrored << " flipped " << c.flipped
+                                      << " reverse " << c.reverse);
+    GeneratorProbe pattern;
+    pattern.setReferenceAndDirections({10, 0}, curveOf({kArch}));
+    if (c.mirrored) pattern.mirror();
+    if (c.flipped) pattern.flip();
+    Vectors out{{9, 9}};
+    pattern.getDirections({5, 5}, {5, 25}, c.reverse, 0.25, out);
+    ASSERT_EQ(pattern.calls.size(), 1u);
+    EXPECT_EQ(pattern.calls[0].forward, c.forward);
+    EXPECT_EQ(pattern.calls[0].value, 0.25);
+    EXPECT_PRED2(near, pattern.calls[0].trans * TnVector<double>(3, 4), c.handle);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out.front(), TnVector<double>(9, 9));
+    EXPECT_PRED2(near, out.back(), TnVector<double>(0, 10));
+  }
+}
+
+TEST(TnBezierPatternPlacementTest, BackwardAdvanceDoesNotDependOnWhereTheCurveStarts) {
+  const TnBezierPattern offOrigin = bezierPattern({10, 0}, curveOf({{2, 3, 5, 7, 9, 7, 12, 3}}));
+  // Measured to the untransformed first point (2, 3) this would be (14, 6).
+  EXPECT_PRED2(near, placed(offOrigin, {0, 0}, {20, 0}, 1), TnVector<double>(10, 0));
+  // Flip and mirror act across and along the advance, so a curve that advances up the y-axis
+  // is laid along the span as well as one that advances along the x-axis.
+  const TnBezierPattern upright = bezierPattern({0, 10}, curveOf({{1, 2, -3, 5, -3, 9, 1, 12}}));
+  for (const TnBezierPattern& shape : {offOrigin, upright}) {
+    for (int mask = 0; mask < 8; ++mask) {
+      TnBezierPattern pattern = shape;
+      if (mask & 1) pattern.mirror();
+      if (mask & 2) pattern.flip();
+      const int reverse = (mask >> 2) & 1;
+      EXPECT_PRED2(near, placed(pattern, {0, 0}, {20, 0}, reverse), TnVector<double>(10, 0))
+          << "mask " << mask;
+      EXPECT_PRED2(near, placed(pattern, {1, 1}, {4, 5}, reverse), TnVector<double>(6, 8))
+          << "mask " << mask;
+    }
+  }
+}
+
+TEST(TnBezierPatternPlacementTest, EmptyCurveOrZeroSpanAppendsTheSpan) {
+  GeneratorProbe pattern;
+  EXPECT_EQ(pattern.getReferenceLine(), TnVector<double>(0, 0));
+  EXPECT_EQ(pattern.getBezierCurve().length() + pattern.isMirrored() + pattern.isFlipped(), 0ul);
+  Vectors out{{9, 9}};
+  pattern.getDirections({1, 1}, {4, 5}, 1, 0.0, out);
+  EXPECT_EQ(out, (Vectors{{9, 9}, {3, 4}}));
+  pattern.setReferenceAndDirections({10, 0}, curveOf({kArch}));
+  pattern.getDirections({0, 0}, {0, 5e-10}, 0, 0.0, out);
+  EXPECT_EQ(out, (Vectors{{9, 9}, {3, 4}, {0, 5e-10}}));
+  EXPECT_TRUE(pattern.calls.empty());
+}
+
+TEST(TnBezierPatternTest, InstallClosesTheCurveOntoItsFirstPointPlusTheReference) {
+  TnBezierPattern pattern;
+  pattern.mirror();
+  pattern.setReferenceAndDirections({10, 0}, curveOf({{0, 0, 2, 3, 6, 3, 8, 1}}, 1));
+  EXPECT_EQ(pattern.getBezierCurve(),
+            curveOf({{0, 0, 2, 3, 6, 3, 8, 1}, {8, 1, 8, 1, 10, 0, 10, 0}}));
+  EXPECT_EQ(pattern.getBezierCurve().strictIsClosed(), 1);
+  EXPECT_EQ(pattern.isMirrored(), 1);
+  pattern.setReferenceAndDirections({10, 0}, curveOf({{0, 0, 2, 3, 6, 3, 10, 5e-8}}));
+  EXPECT_EQ(pattern.getBezierCurve(), curveOf({{0, 0, 2, 3, 6, 3, 10, 5e-8}}));
+  pattern.setReferenceAndDirections({10, 0}, curveOf({{2, 3, 4, 6, 6, 6, 5, 5}}));
+  EXPECT_EQ(pattern.getBezierCurve(),
+            curveOf({{2, 3, 4, 6, 6, 6, 5, 5}, {5, 5, 5, 5, 12, 3, 12, 3}}));
+  pattern.setReferenceAndDirections({0, 7}, TnBezierCurve());
+  EXPECT_EQ(pattern.getReferenceLine(), TnVector<double>(0, 7));
+  EXPECT_EQ(pattern.getBezierCurve().length(), 0ul);
+}
+
+TEST(TnBezierPatternTest, InstallWithoutReferenceAdvancesFromFirstToLastPoint) {
+  TnBezierPattern pattern = bezierPattern({10, 0}, curveOf({kArch}));
+  const TnBezierCurve curve = curveOf({{1, 1, 0, 3, 2, 6, 4, 5}});
+  pattern.setReferenceAndDirections(curve);
+  EXPECT_EQ(pattern.getReferenceLine(), TnVector<double>(3, 4));
+  EXPECT_EQ(pattern.getBezierCurve(), curve);
+  EXPECT_PRED2(near, placed(pattern, {0, 0}, {0, 10}, 0), TnVector<double>(0, 5));
+  pattern.setReferenceAndDirections(TnBezierCurve());
+  EXPECT_EQ(pattern.getReferenceLine(), TnVector<double>(1, 0));
+  EXPECT_EQ(pattern.getBezierCurve().length(), 0ul);
+}
+
+TEST(TnBezierPatternTest, ComparisonsIgnoreFlagsAndOrderByCurveAlone) {
+  const TnBezierPattern pattern = bezierPattern({10, 0}, curveOf({kArch}));
+  TnBezierPattern turned = pattern;
+  turned.mirror();
+  turned.flip();
+  EXPECT_EQ(pattern == turned, 1);
+  EXPECT_EQ(pattern != turned, 0);
+  // Within the closing tolerance the curve is kept as given: only the reference differs.
+  const TnBezierPattern tilted = bezierPattern({10, 5e-8}, curveOf({kArch}));
+  ASSERT_EQ(tilted.getBezierCurve(), pattern.getBezierCurve());
+  EXPECT_EQ(pattern == tilted, 0);
+  EXPECT_EQ(pattern != tilted, 1);
+  EXPECT_EQ((pattern < tilted) + (pattern > tilted) + (tilted < pattern) + (tilted > pattern), 0);
+
+  const auto startingAt = [](double x) {
+    return bezierPattern({10, 0}, curveOf({{x, 0, x + 3, 4, x + 7, 4, x + 10, 0}}));
+  };
+  std::list<TnBezierPattern> list;
+  for (double x : {3, 1, 2, 1, 3}) list.push_back(startingAt(x));
+  list.front().mirror();
+  list.sort();
+  list.unique();
+  EXPECT_EQ(list, (std::list<TnBezierPattern>{startingAt(1), startingAt(2), startingAt(3)}));
+  list.sort(std::greater<TnBezierPattern>());
+  list.remove(startingAt(2));
+  EXPECT_EQ(list, (std::list<TnBezierPattern>{startingAt(3), startingAt(1)}));
+}
+
+// Two segments whose values single precision holds exactly.
+TnBezierCurve wave(int closed) {
+  return curveOf({{0, 0, 1, 2, 2.5, 2, 4, 0}, {4, 0, 5.5, -1.25, 8, -1, 10, 0}}, closed);
+}
+
+// The segments of wave() after `head`.
+StreamBytes withWaveSegments(StreamBytes head) {
+  return head.f(0, 0).f(1, 2).f(2.5, 2).f(4, 0).f(4, 0).f(5.5, -1.25).f(8, -1).f(10, 0);
+}
+
+int readBytes(TnBezierPattern& pattern, const StreamBytes& bytes) {
+  TnMemoryStream stream(bytes.bytes());
+  return pattern.read(stream);
+}
+
+TEST(TnBezierPatternStreamTest, WritesVersionReferenceSegmentsAndClosedFlag) {
+  TnMemoryStream stream;
+  ASSERT_EQ(bezierPattern({10, 0}, wave(1)).write(stream), 0);
+  EXPECT_EQ(stream.bytes(), withWaveSegments(StreamBytes().s(1).f(10, 0).s(2)).s(1).bytes());
+  TnMemoryStream empty;
+  ASSERT_EQ(TnBezierPattern().write(empty), 0);
+  EXPECT_EQ(empty.bytes(), StreamBytes().s(1).f(0, 0).s(0).s(0).bytes());
+  // The closed flag is saturated to 16 bits.
+  for (const auto& [closed, written] : {std::pair{65536, 32767}, {-40000, -32768}}) {
+    TnMemoryStream saturated;
+    ASSERT_EQ(bezierPattern({10, 0}, curveOf({kArch}, closed)).write(saturated), 0);
+    EXPECT_EQ(saturated.bytes(),
+              StreamBytes().s(1).f(10, 0).s(1).f(0, 0).f(3, 4).f(7, 4).f(10, 0).s(written).bytes());
+  }
+}
+
+TEST(TnBezierPatternStreamTest, RoundTripKeepsTheReadersFlagsAndGivesTheSameBytes) {
+  const TnBezierPattern pattern = bezierPattern({10, 0}, wave(1));
+  TnMemoryStream stream;
+  ASSERT_EQ(pattern.write(stream), 0);
+  TnBezierPattern copy = bezierPattern({3, 0}, curveOf({kArch, kArch, kArch}));
+  copy.mirror();
+  copy.flip();
+  ASSERT_EQ(copy.read(stream), 0);
+  EXPECT_EQ(stream.readPosition(), stream.bytes().size());
+  EXPECT_EQ(copy, pattern);
+  EXPECT_EQ(copy.getBezierCurve(), wave(1));
+  EXPECT_EQ(copy.getBezierCurve().strictIsClosed(), 1);
+  EXPECT_EQ(copy.isMirrored() + copy.isFlipped(), 2);
+  TnMemoryStream again;
+  ASSERT_EQ(copy.write(again), 0);
+  EXPECT_EQ(again.bytes(), stream.bytes());
+  // A negative count reads as no segments; the closed flag is sign-extended.
+  ASSERT_EQ(readBytes(copy, StreamBytes().s(1).f(1, 0).s(-3).s(-1)), 0);
+  EXPECT_EQ(copy.getBezierCurve().length(), 0ul);
+  EXPECT_EQ(copy.getBezierCurve().strictIsClosed(), -1);
+}
+
+TEST(TnBezierPatternStreamTest, UnknownVersionChangesNothing) {
+  for (int version : {0, 2}) {
+    TnBezierPattern pattern = bezierPattern({10, 0}, wave(1));
+    pattern.flip();
+    TnMemoryStream stream(StreamBytes().s(version).f(5, 0).s(0).s(0).bytes());
+    EXPECT_EQ(pattern.read(stream), 2) << version;
+    EXPECT_EQ(stream.readPosition(), 2u);
+    EXPECT_EQ(pattern.getReferenceLine(), TnVector<double>(10, 0));
+    EXPECT_EQ(pattern.getBezierCurve(), wave(1));
+    EXPECT_EQ(pattern.getBezierCurve().strictIsClosed(), 1);
+    EXPECT_EQ(pattern.isFlipped(), 1);
+  }
+}
+
+TEST(TnBezierPatternStreamTest, FailedReadKeepsWhatWasRead) {
+  TnBezierPattern pattern = bezierPattern({10, 0}, wave(1));
+  // The stream ends inside the third segment.
+  EXPECT_EQ(readBytes(pattern, withWaveSegments(StreamBytes().s(1).f(20, 0).s(3)).f(10, 0).f(1, 1)),
+            1);
+  EXPECT_EQ(pattern.getReferenceLine(), TnVector<double>(20, 0));
+  EXPECT_EQ(pattern.getBezierCurve(), wave(0));
+  EXPECT_EQ(pattern.getBezierCurve().strictIsClosed(), 0);
+  // The closed flag is missing.
+  EXPECT_EQ(readBytes(pattern, StreamBytes().s(1).f(10, 0).s(1).f(0, 0).f(3, 4).f(7, 4).f(10, 0)),
+            1);
+  EXPECT_EQ(pattern.getBezierCurve(), curveOf({kArch}));
+  // The count is missing: the reference has been read, the curve is untouched.
+  TnBezierPattern other = bezierPattern({10, 0}, wave(1));
+  EXPECT_EQ(readBytes(other, StreamBytes().s(1).f(0, 9)), 1);
+  EXPECT_EQ(other.getReferenceLine(), TnVector<double>(0, 9));
+  EXPECT_EQ(other.getBezierCurve(), wave(1));
+  EXPECT_EQ(other.getBezierCurve().strictIsClosed(), 1);
+}
+
+TEST(TnBezierPatternStreamTest, WriteRefusesCurvesLongerThanTheCountCanSay) {
+  TnBezierCurve curve;
+  for (int i = 0; i < 32767; ++i)
+    curve.getSegments().add(segmentOf({1.0 * i, 0, 1.0 * i, 1, i + 1.0, 1, i + 1.0, 0}));
+  const TnBezierPattern longest = bezierPattern({32767, 0}, curve);
+  TnMemoryStream stream;
+  ASSERT_EQ(longest.write(stream), 0);
+  TnBezierPattern copy;
+  ASSERT_EQ(copy.read(stream), 0);
+  EXPECT_EQ(copy, longest);
+  curve.getSegments().add(segmentOf({32767, 0, 32767, 1, 32768, 1, 32768, 0}));
+  TnMemoryStream refused;
+  EXPECT_EQ(bezierPattern({32768, 0}, curve).write(refused), 1);
+  EXPECT_TRUE(refused.bytes().empty());
+}
+
+// Each value is written whole or not at all, and nothing follows the first that fails.
+TEST(TnBezierPatternStreamTest, WriteStopsAtTheFirstFailingValue) {
+  const TnBezierPattern pattern = bezierPattern({10, 0}, curveOf({kArch}));
+  // Where version, reference, count, the four control points and the closed flag end.
+  const std::size_t ends[] = {0, 2, 10, 12, 20, 28, 36, 44, 46};
+  for (int i = 0; i < 8; ++i) {
+    TnMemoryStream stream;
+    stream.setWriteLimit(ends[i + 1] - 1);
+    EXPECT_EQ(pattern.write(stream), 1) << i;
+    EXPECT_EQ(stream.bytes().size(), ends[i]) << i;
+  }
+}
+
+}  // namespace
