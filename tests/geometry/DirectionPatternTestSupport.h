@@ -44,11 +44,12 @@ inline DirectionPatternProbe patternOf(const TnVector<double>& reference,
   return pattern;
 }
 
-// Little-endian stream bytes: s a short, f two binary32, d two binary64, str a 16-bit byte
-// count and the bytes.
+// Little-endian stream bytes: s a short, l a 32-bit long, f two binary32, d two binary64, str a
+// 16-bit byte count and the bytes.
 class StreamBytes {
  public:
   StreamBytes& s(int value) { return put<std::uint16_t>(static_cast<std::uint16_t>(value)); }
+  StreamBytes& l(long value) { return put<std::uint32_t>(static_cast<std::uint32_t>(value)); }
   StreamBytes& f(double x, double y) {
     return put<std::uint32_t>(static_cast<float>(x)).put<std::uint32_t>(static_cast<float>(y));
   }

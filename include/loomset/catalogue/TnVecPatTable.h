@@ -1,0 +1,15 @@
+#pragma once
+
+#include "loomset/Export.h"
+#include "loomset/catalogue/PatternTable.h"
+#include "loomset/foundation/TnHashTable.h"
+#include "loomset/foundation/TnList.h"
+#include "loomset/foundation/TnString.h"
+#include "loomset/patterns/TnVectorPattern.h"
+
+extern template class LOOMSET_API TnList<TnVectorPattern*>;
+extern template class LOOMSET_API TnHashTable<TnVectorPattern, TnString>;
+extern template class LOOMSET_API loomset::detail::PatternTable<TnVectorPattern>;
+
+// The vector patterns of one design, or of the library-wide scope, keyed by name.
+class LOOMSET_API TnVecPatTable : public loomset::detail::PatternTable<TnVectorPattern> {};

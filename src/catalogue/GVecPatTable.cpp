@@ -1,0 +1,4 @@
+#include "loomset/catalogue/GVecPatTable.h"
+
+template class TnList<TnVecPatTable*>;
+template class loomset::detail::PatternManager<TnVectorPattern, TnVecPatTable>;

@@ -1,0 +1,110 @@
+#include "loomset/patterns/TnVectorPattern.h"
+
+#include <cstdint>
+
+#include "loomset/foundation/StreamPrimitives.h"
+#include "loomset/foundation/TnBezier.h"
+#include "loomset/foundation/TnCoord.h"
+
+namespace {
+
+// Version 2 stores control points in single precision; version 1 stored them in double.
+constexpr short kVersion = 2;
+constexpr short kDoubleVersion = 1;
+
+using PointReader = int (*)(TnStream&, TnCoord<double>*);
+
+// A count goes on the stream as a signed 32-bit long, which cannot hold a larger one.
+int writeCount(TnStream& stream, unsigned long count) {
+  return count > INT32_MAX ? 1 : writeLong(stream, static_cast<long>(count));
+}
+
+// Reads a segment count and that many segments of four points each into `segments`, one segment
+// at a time, so that a count the stream cannot back fails at its end and allocates no more than
+// was read. Returns 1 at the first value that cannot be read.
+int readSegments(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segments) {
+  long count = 0;
+  if (readLong(stream, &count) != 0) return 1;
+  for (long i = 0; i < count; ++i) {
+    TnCoord<double> points[4];
+    for (TnCoord<double>& point : points) {
+      if (readPoint(stream, &point) != 0) return 1;
+    }
+    segments.add(TnBezier(points));
+  }
+  return 0;
+}
+
+}  // namespace
+
+TnVectorPattern::TnVectorPattern() = default;
+
+int TnVectorPattern::isSamePattern(const TnVectorPattern& other) const {
+  if (dimension != other.dimension) return 0;
+  return curves == other.curves ? 1 : 0;
+}
+
+int TnVectorPattern::write(TnStream* stream) {
+  if (stream == nullptr) return 1;
+  if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0 ||
+      writeLong(*stream, dimension.xval()) != 0 || writeLong(*stream, dimension.yval()) != 0 ||
+      writeCount(*stream, curves.length()) != 0) {
+    return 1;
+  }
+  // Walking by increasing index costs one cursor step per element.
+  for (unsigned int i = 0; i < curves.length(); ++i) {
+    const TnList<TnBezier>& segments = curves[i].getSegments();
+    if (writeCount(*stream, segments.length()) != 0) return 1;
+    for (unsigned int j = 0; j < segments.length(); ++j) {
+      const TnBezier& segment = segments[j];
+      for (int k = 0; k < 4; ++k) {
+        if (writeFPoint(*stream, segment[k]) != 0) return 1;
+      }
+    }
+  }
+  return 0;
+}
+
+int TnVectorPattern::read(TnStream* stream) {
+  if (stream == nullptr) return 1;
+  short version = 0;
+  if (readShort(*stream, &version) != 0) return 1;
+  if (version != kVersion && version != kDoubleVersion) return 2;
+  if (readString(*stream, name) != 0) return 1;
+  long value = 0;
+  if (readLong(*stream, &value) != 0) return 1;
+  dimension.xval() = static_cast<int>(value);
+  if (readLong(*stream, &value) != 0) return 1;
+  dimension.yval() = static_cast<int>(value);
+  long count = 0;
+  if (readLong(*stream, &count) != 0) return 1;
+  const PointReader readPoint = version == kVersion ? &readFPoint : &readDPoint;
+  for (long i = 0; i < count; ++i) {
+    // The curve is built in a list of its own and its node moved over whole, so that a curve
+    // that fails part way is dropped and a complete one is not copied.
+    TnList<TnBezierCurve> pending;
+    if (readSegments(*stream, readPoint, pending.add(TnBezierCurve()).getSegments()) != 0) {
+      return 1;
+    }
+    curves.join(pending);
+  }
+  return 0;
+}
+
+std::ostream& TnVectorPattern::printTo(std::ostream& out) const {
+  out << "TnVectorPattern [" << name << "]" << std::endl;
+  out << "  The Dimension: (" << dimension.xval() << ", " << dimension.yval() << ")" << std::endl;
+  for (unsigned int i = 0; i < curves.length(); ++i) {
+    out << "  Curve[" << i << "]: " << std::endl;
+    const TnList<TnBezier>& segments = curves[i].getSegments();
+    for (unsigned int j = 0; j < segments.length(); ++j) {
+      const TnBezier& segment = segments[j];
+      out << "\t\t";
+      for (int k = 0; k < 4; ++k) {
+        out << "(" << segment[k].xval() << ", " << segment[k].yval() << "), ";
+      }
+      out << std::endl;
+    }
+  }
+  return out << std::endl;
+}

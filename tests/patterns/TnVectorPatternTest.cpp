@@ -1,0 +1,123 @@
+#include "loomset/patterns/TnVectorPattern.h"
+
+#include <initializer_list>
+#include <sstream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "geometry/DirectionPatternTestSupport.h"
+#include "loomset/foundation/TnMemoryStream.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+// A segment whose control point k is (x + k, y - k); fSegment puts its F points on `bytes`.
+TnBezier segment(double x, double y) {
+  return TnBezier({x, y}, {x + 1, y - 1}, {x + 2, y - 2}, {x + 3, y - 3});
+}
+StreamBytes& fSegment(StreamBytes& bytes, double x, double y) {
+  for (int k = 0; k < 4; ++k) bytes.f(x + k, y - k);
+  return bytes;
+}
+
+TnVectorPattern record(const char* name, int x, int y,
+                       std::initializer_list<std::initializer_list<TnBezier>> curves) {
+  TnVectorPattern pattern;
+  pattern.rename(name);
+  pattern.setDimension(TnVector<int>(x, y));
+  for (const auto& segments : curves) {
+    TnBezierCurve& curve = pattern.getCurves().add(TnBezierCurve());
+    for (const TnBezier& s : segments) curve.getSegments().add(s);
+  }
+  return pattern;
+}
+
+Bytes written(TnVectorPattern pattern) {
+  TnMemoryStream stream;
+  EXPECT_EQ(pattern.write(&stream), 0);
+  return stream.bytes();
+}
+
+TEST(TnVectorPatternStreamTest, WritesVersion2AndReadsItBackToTheSameBytes) {
+  const TnVectorPattern original =
+      record("Vase", 10, 20, {{segment(0.5, 2), segment(-3.25, 1e6)}, {}, {segment(7, 8)}});
+  StreamBytes expected;
+  fSegment(fSegment(expected.s(2).str("Vase").l(10).l(20).l(3).l(2), 0.5, 2), -3.25, 1e6);
+  const Bytes bytes = written(original);
+  EXPECT_EQ(bytes, fSegment(expected.l(0).l(1), 7, 8).bytes());
+
+  TnVectorPattern copy;
+  TnMemoryStream stream(bytes);
+  ASSERT_EQ(copy.read(&stream), 0);
+  EXPECT_EQ(copy.getId(), "Vase");
+  EXPECT_TRUE(copy.getDimension() == TnVector<int>(10, 20));
+  EXPECT_EQ(copy.isSamePattern(original), 1);
+  EXPECT_EQ(written(copy), bytes);
+}
+
+TEST(TnVectorPatternStreamTest, ReadsVersion1DoublePointsAndRefusesVersions0And3) {
+  StreamBytes version1;
+  version1.s(1).str("Old").l(3).l(-4).l(1).l(1).d(0.1, 0.25).d(1, 2).d(3, 4).d(5, 6);
+  StreamBytes version2;
+  version2.s(2).str("Old").l(3).l(-4).l(1).l(1).f(0.1, 0.25).f(1, 2).f(3, 4).f(5, 6);
+  TnVectorPattern pattern;
+  TnMemoryStream stream(version1.bytes());
+  ASSERT_EQ(pattern.read(&stream), 0);
+  EXPECT_EQ(pattern.getCurves()[0][0][0].xval(), 0.1);  // not rounded to single precision
+  EXPECT_EQ(written(pattern), version2.bytes());
+
+  for (int version : {0, 3}) {
+    TnMemoryStream refused(StreamBytes().s(version).str("New").l(0).l(0).l(0).bytes());
+    EXPECT_EQ(pattern.read(&refused), 2);
+    EXPECT_EQ(refused.readPosition(), 2u);
+    EXPECT_EQ(written(pattern), version2.bytes());
+  }
+  EXPECT_EQ(pattern.read(nullptr) + pattern.write(nullptr), 2);
+}
+
+TEST(TnVectorPatternStreamTest, ReadAppendsCurvesAndDropsOnlyTheOneCutShort) {
+  const std::initializer_list<TnBezier> three = {segment(2, 2), segment(3, 3), segment(4, 4)};
+  const Bytes bytes = written(record("New", 10, 20, {{segment(1, 1)}, three}));
+  TnVectorPattern whole = record("Old", 7, 8, {{segment(9, 9)}});
+  TnVectorPattern cut = whole;
+  TnMemoryStream full(bytes);
+  EXPECT_EQ(whole.read(&full), 0);
+  EXPECT_EQ(written(whole),
+            written(record("New", 10, 20, {{segment(9, 9)}, {segment(1, 1)}, three})));
+  TnMemoryStream inThirdSegment(Bytes(bytes.begin(), bytes.end() - 12));
+  EXPECT_EQ(cut.read(&inThirdSegment), 1);
+  EXPECT_EQ(written(cut), written(record("New", 10, 20, {{segment(9, 9)}, {segment(1, 1)}})));
+}
+
+TEST(TnVectorPatternStreamTest, CountsTheStreamCannotBackFailAtItsEnd) {
+  // 2^31 - 1 curves, of which the second claims 2^31 - 1 segments; one of each is there.
+  StreamBytes bytes;
+  fSegment(bytes.s(2).str("H").l(0).l(0).l(2147483647).l(1), 1, 1);
+  TnVectorPattern pattern;
+  TnMemoryStream stream(fSegment(bytes.l(2147483647), 2, 2).bytes());
+  EXPECT_EQ(pattern.read(&stream), 1);
+  EXPECT_EQ(written(pattern), written(record("H", 0, 0, {{segment(1, 1)}})));
+}
+
+TEST(TnVectorPatternTest, SamePatternComparesDimensionAndCurvesButNotNames) {
+  const TnVectorPattern pattern = record("A", 10, 20, {{segment(1, 1)}, {}});
+  EXPECT_EQ(pattern.isSamePattern(record("B", 10, 20, {{segment(1, 1)}, {}})), 1);
+  EXPECT_EQ(pattern.isSamePattern(record("A", 20, 10, {{segment(1, 1)}, {}})), 0);
+  EXPECT_EQ(pattern.isSamePattern(record("A", 10, 21, {{segment(1, 1)}, {}})), 0);
+  EXPECT_EQ(pattern.isSamePattern(record("A", 10, 20, {{}, {segment(1, 1)}})), 0);
+}
+
+TEST(TnVectorPatternTest, PrintsEveryCurveFromZeroAndEndsWithAnEmptyLine) {
+  const TnVectorPattern pattern = record("Two", 10, -20, {{segment(0.5, 2), segment(1, 1)}, {}});
+  std::ostringstream out;
+  EXPECT_EQ(&pattern.printTo(out), &out);
+  EXPECT_EQ(out.str(),
+            "TnVectorPattern [Two]\n  The Dimension: (10, -20)\n  Curve[0]: \n"
+            "\t\t(0.5, 2), (1.5, 1), (2.5, 0), (3.5, -1), \n"
+            "\t\t(1, 1), (2, 0), (3, -1), (4, -2), \n"
+            "  Curve[1]: \n\n");
+}
+
+}  // namespace
