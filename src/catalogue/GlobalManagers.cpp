@@ -7,3 +7,6 @@ GPatTable gFillManager;
 GProgrammedPatTable gProgrammedPatManager;
 GProgrammedPatTable gLockstitchManager;
 GWavePatTable gWavePatManager;
+GVecPatTable gTileVecPatManager;
+GVecPatTable gNonTileVecPatManager;
+GVecPatTable gCompositeVecPatManager;

@@ -1,5 +1,6 @@
 #include "loomset/geometry/TnBezierPattern.h"
 
+#include "foundation/SegmentStream.h"
 #include "foundation/ShortValues.h"
 #include "geometry/PlacementTransform.h"
 #include "loomset/foundation/StreamPrimitives.h"
@@ -73,13 +74,7 @@ int TnBezierPattern::write(TnStream& stream) const {
       writeShort(stream, static_cast<short>(count)) != 0) {
     return 1;
   }
-  const TnList<TnBezier>& segments = curve.getSegments();
-  for (unsigned int i = 0; i < count; ++i) {
-    const TnBezier& segment = segments[i];
-    for (int k = 0; k < 4; ++k) {
-      if (writeFPoint(stream, segment[k]) != 0) return 1;
-    }
-  }
+  if (loomset::detail::writeSegments(stream, curve.getSegments()) != 0) return 1;
   // A flag beyond 16 bits is held at the range's edge rather than wrapped, so that a closed
   // curve never reads back as open.
   return writeShort(stream, loomset::detail::saturatedShort(curve.strictIsClosed())) != 0 ? 1 : 0;
@@ -95,11 +90,7 @@ int TnBezierPattern::read(TnStream& stream) {
   segments.empty();
   curve.setStrictIsClosed(0);
   for (int i = 0; i < count; ++i) {
-    TnCoord<double> points[4];
-    for (TnCoord<double>& point : points) {
-      if (readFPoint(stream, &point) != 0) return 1;
-    }
-    segments.add(TnBezier(points));
+    if (loomset::detail::readSegment(stream, &readFPoint, segments) != 0) return 1;
   }
   short closed = 0;
   if (readShort(stream, &closed) != 0) return 1;

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
+#include "foundation/SegmentStream.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnBezier.h"
 #include "loomset/foundation/TnCoord.h"
+#include "patterns/SegmentText.h"
 
 namespace {
 
@@ -12,7 +14,7 @@ namespace {
 constexpr short kVersion = 2;
 constexpr short kDoubleVersion = 1;
 
-using PointReader = int (*)(TnStream&, TnCoord<double>*);
+using loomset::detail::PointReader;
 
 // A count goes on the stream as a signed 32-bit long, which cannot hold a larger one.
 int writeCount(TnStream& stream, unsigned long count) {
@@ -26,11 +28,7 @@ int readSegments(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segm
   long count = 0;
   if (readLong(stream, &count) != 0) return 1;
   for (long i = 0; i < count; ++i) {
-    TnCoord<double> points[4];
-    for (TnCoord<double>& point : points) {
-      if (readPoint(stream, &point) != 0) return 1;
-    }
-    segments.add(TnBezier(points));
+    if (loomset::detail::readSegment(stream, readPoint, segments) != 0) return 1;
   }
   return 0;
 }
@@ -54,12 +52,9 @@ int TnVectorPattern::write(TnStream* stream) {
   // Walking by increasing index costs one cursor step per element.
   for (unsigned int i = 0; i < curves.length(); ++i) {
     const TnList<TnBezier>& segments = curves[i].getSegments();
-    if (writeCount(*stream, segments.length()) != 0) return 1;
-    for (unsigned int j = 0; j < segments.length(); ++j) {
-      const TnBezier& segment = segments[j];
-      for (int k = 0; k < 4; ++k) {
-        if (writeFPoint(*stream, segment[k]) != 0) return 1;
-      }
+    if (writeCount(*stream, segments.length()) != 0 ||
+        loomset::detail::writeSegments(*stream, segments) != 0) {
+      return 1;
     }
   }
   return 0;
@@ -96,15 +91,7 @@ std::ostream& TnVectorPattern::printTo(std::ostream& out) const {
   out << "  The Dimension: (" << dimension.xval() << ", " << dimension.yval() << ")" << std::endl;
   for (unsigned int i = 0; i < curves.length(); ++i) {
     out << "  Curve[" << i << "]: " << std::endl;
-    const TnList<TnBezier>& segments = curves[i].getSegments();
-    for (unsigned int j = 0; j < segments.length(); ++j) {
-      const TnBezier& segment = segments[j];
-      out << "\t\t";
-      for (int k = 0; k < 4; ++k) {
-        out << "(" << segment[k].xval() << ", " << segment[k].yval() << "), ";
-      }
-      out << std::endl;
-    }
+    loomset::detail::printSegmentLines(out, curves[i].getSegments());
   }
   return out << std::endl;
 }

@@ -2,6 +2,7 @@
 
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnBezierCurve.h"
+#include "patterns/SegmentText.h"
 
 namespace {
 
@@ -34,13 +35,6 @@ std::ostream& TnWavePattern::printTo(std::ostream& out) const {
   out << "The Reference Direction : (" << reference.xval() << ", " << reference.yval() << ") "
       << std::endl;
   out << "The Bezier Curve : " << std::endl;
-  const TnList<TnBezier>& segments = pattern.getBezierCurve().getSegments();
-  for (unsigned int i = 0; i < segments.length(); ++i) {
-    const TnBezier& segment = segments[i];
-    out << "\t\t";
-    for (int k = 0; k < 4; ++k)
-      out << "(" << segment[k].xval() << ", " << segment[k].yval() << "), ";
-    out << std::endl;
-  }
+  loomset::detail::printSegmentLines(out, pattern.getBezierCurve().getSegments());
   return out << std::endl;
 }

@@ -2,6 +2,7 @@
 
 #include "loomset/Export.h"
 #include "loomset/foundation/TnCoord.h"
+#include "loomset/foundation/TnList.h"
 
 // One cubic Bezier segment: four control points, 0 the start, 3 the end, 1 and 2 the handles.
 class LOOMSET_API TnBezier {
@@ -28,3 +29,6 @@ class LOOMSET_API TnBezier {
  private:
   TnCoord<double> points[4];
 };
+
+// Every user of a segment list sees that the library provides it.
+extern template class LOOMSET_API TnList<TnBezier>;

@@ -4,8 +4,6 @@
 #include "loomset/foundation/TnBezier.h"
 #include "loomset/foundation/TnList.h"
 
-extern template class LOOMSET_API TnList<TnBezier>;
-
 // A chain of cubic Bezier segments, in order, with a closed flag that the curve carries for its
 // owner. The curve owns its segments: copies are deep.
 class LOOMSET_API TnBezierCurve {
