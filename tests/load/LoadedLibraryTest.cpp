@@ -90,9 +90,15 @@ TEST(LoadedLibraryTest, EveryGlobalManagerIsUsableThroughExportedSymbols) {
           library, "gLockstitchManager", "TnProgrammedPattern", "TnProgrammedPatTable"),
       useManager<GWavePatTable, TnWavePattern>(library, "gWavePatManager", "TnWavePattern",
                                                "TnWavePatTable"),
+      useManager<GVecPatTable, TnVectorPattern>(library, "gTileVecPatManager", "TnVectorPattern",
+                                                "TnVecPatTable"),
+      useManager<GVecPatTable, TnVectorPattern>(library, "gNonTileVecPatManager", "TnVectorPattern",
+                                                "TnVecPatTable"),
+      useManager<GVecPatTable, TnVectorPattern>(library, "gCompositeVecPatManager",
+                                                "TnVectorPattern", "TnVecPatTable"),
   };
   // Seven objects, none of them null.
-  EXPECT_EQ(managers.size(), 4u);
+  EXPECT_EQ(managers.size(), 7u);
   EXPECT_EQ(managers.count(nullptr), 0u);
 }
 
