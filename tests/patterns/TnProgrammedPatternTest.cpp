@@ -34,12 +34,6 @@ TnProgrammedPattern record(const char* name, const Description& description) {
   return pattern;
 }
 
-Bytes written(TnProgrammedPattern pattern) {
-  TnMemoryStream stream;
-  EXPECT_EQ(pattern.write(&stream), 0);
-  return stream.bytes();
-}
-
 TEST(TnProgrammedPatternStreamTest, WritesTheExactRecordAndReadsItBackToTheSameBytes) {
   EXPECT_EQ(written(TnProgrammedPattern()), (Bytes{1, 0, 0, 0, 0, 0}));
   // A pair is its thread identifier, then the direction pattern's own record.

@@ -34,12 +34,6 @@ TnVectorPattern record(const char* name, int x, int y,
   return pattern;
 }
 
-Bytes written(TnVectorPattern pattern) {
-  TnMemoryStream stream;
-  EXPECT_EQ(pattern.write(&stream), 0);
-  return stream.bytes();
-}
-
 TEST(TnVectorPatternStreamTest, WritesVersion2AndReadsItBackToTheSameBytes) {
   const TnVectorPattern original =
       record("Vase", 10, 20, {{segment(0.5, 2), segment(-3.25, 1e6)}, {}, {segment(7, 8)}});

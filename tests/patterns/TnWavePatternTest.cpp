@@ -31,12 +31,6 @@ TnWavePattern wave(const char* name, int segmentCount, const TnVector<double>& r
   return record;
 }
 
-Bytes written(TnWavePattern record) {
-  TnMemoryStream stream;
-  EXPECT_EQ(record.write(&stream), 0);
-  return stream.bytes();
-}
-
 // wave("W", 2, (10, 0), closed) as the stream holds it, under the given versions.
 Bytes twoSegmentBytes(int version, int bezierVersion, int closed) {
   StreamBytes bytes;
