@@ -15,6 +15,12 @@ double clampedFraction(double f) { return (max)(0.0, (min)(1.0, f)); }
 
 TnFillPattern::TnFillPattern() = default;
 
+TnFillPattern::TnFillPattern(const TnFillPattern& other) = default;
+
+TnFillPattern& TnFillPattern::operator=(const TnFillPattern& other) = default;
+
+TnFillPattern::~TnFillPattern() = default;
+
 int TnFillPattern::init(const TnString& newName, short lengthValue, short offsetCount,
                         const unsigned char* offsetBytes) {
   if (init(newName, lengthValue) != 0) return 1;

@@ -14,6 +14,12 @@ constexpr short kVersion = 1;
 
 TnProgrammedPattern::TnProgrammedPattern() = default;
 
+TnProgrammedPattern::TnProgrammedPattern(const TnProgrammedPattern& other) = default;
+
+TnProgrammedPattern& TnProgrammedPattern::operator=(const TnProgrammedPattern& other) = default;
+
+TnProgrammedPattern::~TnProgrammedPattern() = default;
+
 void TnProgrammedPattern::setPatternDescription(const Description& description) {
   patternDescription = description;
 }

@@ -37,6 +37,12 @@ int readSegments(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segm
 
 TnVectorPattern::TnVectorPattern() = default;
 
+TnVectorPattern::TnVectorPattern(const TnVectorPattern& other) = default;
+
+TnVectorPattern& TnVectorPattern::operator=(const TnVectorPattern& other) = default;
+
+TnVectorPattern::~TnVectorPattern() = default;
+
 int TnVectorPattern::isSamePattern(const TnVectorPattern& other) const {
   if (dimension != other.dimension) return 0;
   return curves == other.curves ? 1 : 0;

@@ -12,6 +12,12 @@ constexpr short kVersion = 1;
 
 TnWavePattern::TnWavePattern() = default;
 
+TnWavePattern::TnWavePattern(const TnWavePattern& other) = default;
+
+TnWavePattern& TnWavePattern::operator=(const TnWavePattern& other) = default;
+
+TnWavePattern::~TnWavePattern() = default;
+
 int TnWavePattern::write(TnStream* stream) {
   if (stream == nullptr) return 1;
   if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0) return 1;

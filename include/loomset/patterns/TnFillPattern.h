@@ -15,6 +15,11 @@
 class LOOMSET_API TnFillPattern {
  public:
   TnFillPattern();
+  // Copying, assigning and destroying are part of what the library exports, so that a host that
+  // loads it finds them there.
+  TnFillPattern(const TnFillPattern& other);
+  TnFillPattern& operator=(const TnFillPattern& other);
+  ~TnFillPattern();
 
   // Sets the name, the stitch length and the offsets: `offsetCount` bytes of `offsetBytes`, each
   // an unsigned percentage, unless the first byte is 'o', which makes the pattern random. A null

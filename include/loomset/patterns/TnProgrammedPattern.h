@@ -20,6 +20,11 @@ class LOOMSET_API TnProgrammedPattern {
   using Description = std::list<std::pair<TnString, TnDirectionPattern>>;
 
   TnProgrammedPattern();
+  // Copying, assigning and destroying are part of what the library exports, so that a host that
+  // loads it finds them there.
+  TnProgrammedPattern(const TnProgrammedPattern& other);
+  TnProgrammedPattern& operator=(const TnProgrammedPattern& other);
+  ~TnProgrammedPattern();
 
   const TnString& getId() const { return name; }
   void rename(const TnString& newName) { name = newName; }

@@ -15,6 +15,11 @@ class LOOMSET_API TnVectorPattern {
  public:
   // Empty name, dimension (0, 0), no curves.
   TnVectorPattern();
+  // Copying, assigning and destroying are part of what the library exports, so that a host that
+  // loads it finds them there.
+  TnVectorPattern(const TnVectorPattern& other);
+  TnVectorPattern& operator=(const TnVectorPattern& other);
+  ~TnVectorPattern();
 
   const TnString& getId() const { return name; }
   void rename(const TnString& newName) { name = newName; }

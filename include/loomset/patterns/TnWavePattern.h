@@ -13,6 +13,11 @@ class LOOMSET_API TnWavePattern {
  public:
   // An empty name and a Bezier pattern without segments.
   TnWavePattern();
+  // Copying, assigning and destroying are part of what the library exports, so that a host that
+  // loads it finds them there.
+  TnWavePattern(const TnWavePattern& other);
+  TnWavePattern& operator=(const TnWavePattern& other);
+  ~TnWavePattern();
 
   const TnString& getId() const { return name; }
   void rename(const TnString& newName) { name = newName; }
