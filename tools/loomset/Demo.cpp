@@ -1,0 +1,179 @@
+#include "loomset/Demo.h"
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "loomset/PreviewSheet.h"
+#include "loomset/ReadableName.h"
+#include "loomset/RecordIo.h"
+#include "loomset/catalogue/DefaultCatalogue.h"
+#include "loomset/catalogue/GlobalManagers.h"
+#include "loomset/foundation/TnFileStream.h"
+
+// The host owns its designs; the library only keeps their addresses. Here the tool is the host.
+class TnDesign {};
+
+namespace loomset::tool {
+
+namespace {
+
+// A pattern whose content differs from `record`'s, under the same name.
+TnFillPattern variantOf(const TnFillPattern& record) {
+  TnFillPattern variant;
+  const short length = record.getStitchLength() == 7.0 ? 8 : 7;
+  variant.init(record.getId(), length);
+  return variant;
+}
+
+TnProgrammedPattern variantOf(const TnProgrammedPattern& record) {
+  TnProgrammedPattern variant = record;
+  TnProgrammedPattern::Description description = record.getPatternDescription();
+  description.emplace_back("Contrast", TnDirectionPattern());
+  variant.setPatternDescription(description);
+  return variant;
+}
+
+TnWavePattern variantOf(const TnWavePattern& record) {
+  TnBezierPattern pattern = record.getPattern();
+  pattern.setReferenceAndDirections(pattern.getReferenceLine() * 2.0, pattern.getBezierCurve());
+  TnWavePattern variant = record;
+  variant.setPattern(pattern);
+  return variant;
+}
+
+TnVectorPattern variantOf(const TnVectorPattern& record) {
+  TnVectorPattern variant = record;
+  const TnVector<int>& dimension = record.getDimension();
+  variant.setDimension(TnVector<int>(dimension.xval() + 1, dimension.yval()));
+  return variant;
+}
+
+void addToSheet(PreviewSheet& sheet, const TnFillPattern& r) { sheet.addFill(r); }
+void addToSheet(PreviewSheet& sheet, const TnProgrammedPattern& r) { sheet.addProgrammed(r); }
+void addToSheet(PreviewSheet& sheet, const TnWavePattern& r) { sheet.addWave(r); }
+void addToSheet(PreviewSheet& sheet, const TnVectorPattern& r) { sheet.addVector(r); }
+
+struct Tally {
+  std::size_t records = 0;
+  std::size_t differences = 0;
+  bool failed = false;
+};
+
+template <class Record>
+std::vector<Record> toVector(const TnList<Record*>& list) {
+  std::vector<Record> records;
+  for (unsigned int i = 0; i < list.length(); ++i) records.push_back(*list[i]);
+  return records;
+}
+
+// Runs the demo on one manager: the design brings a copy of its first library-wide pattern and a
+// different pattern under the same name; then every record goes to a file and back.
+template <class Record, class Manager>
+void runShelf(const char* managerName, Manager& manager, TnDesign* design,
+              const std::filesystem::path& directory, PreviewSheet& sheet, Tally& tally,
+              std::ostream& out, std::ostream& err) {
+  manager.setDesign(design);
+  const std::vector<Record> library = toVector(manager.getPatterns(nullptr));
+  if (!library.empty()) {
+    Record same = library.front();
+    if (manager.addPatternAndRename(design, same) == 0 && manager.getPatterns(design).length() == 0)
+      out << "recognised: " << readableName(same.getId()) << " (" << managerName
+          << "): identical to the library-wide pattern, not stored" << std::endl;
+    Record different = variantOf(library.front());
+    const TnString before = different.getId();
+    if (manager.addPatternAndRename(design, different) == 0) {
+      out << "renamed: " << readableName(before) << " -> " << readableName(different.getId())
+          << " (" << managerName << "), with its former name as an alias" << std::endl;
+    }
+  }
+
+  // The design's alias entries are copies of its renamed records: each record is written once.
+  std::vector<Record> records = library;
+  for (const Record& record : toVector(manager.getPatterns(design))) {
+    bool seen = false;
+    for (const Record& kept : records)
+      seen = seen || (kept.getId() == record.getId() && kept.isSamePattern(record) != 0);
+    if (!seen) records.push_back(record);
+  }
+  out << managerName << ": " << library.size() << " library-wide, "
+      << records.size() - library.size() << " from the sample design" << std::endl;
+
+  const std::filesystem::path path = directory / (std::string(managerName) + ".stream");
+  TnFileStream file(path.string().c_str(), TnFileStream::kWrite);
+  int written = file.isOpen() != 0 ? 0 : 1;
+  for (Record& record : records) written = written != 0 ? written : writeRecord(record, file);
+  if (file.close() != 0 || written != 0) {
+    err << "loomset demo: " << path.string() << ": cannot be written" << std::endl;
+    tally.failed = true;
+    return;
+  }
+  out << "wrote " << path.string() << ": " << records.size() << " records" << std::endl;
+
+  std::vector<unsigned char> bytes;
+  std::vector<Record> back;
+  ReadFailure failure;
+  if (!readFile(path.string(), bytes) || !readRecords(bytes, back, failure)) {
+    err << "loomset demo: " << path.string() << ": record " << failure.record << " at byte "
+        << failure.offset << ": " << failure.reason << std::endl;
+    tally.failed = true;
+  }
+  tally.records += records.size();
+  tally.differences +=
+      back.size() > records.size() ? back.size() - records.size() : records.size() - back.size();
+  for (std::size_t i = 0; i < records.size() && i < back.size(); ++i) {
+    if (!(records[i].getId() == back[i].getId()) || records[i].isSamePattern(back[i]) == 0)
+      ++tally.differences;
+  }
+
+  sheet.addSection(managerName);
+  for (const Record& record : records) addToSheet(sheet, record);
+  manager.setDesign(nullptr);
+}
+
+}  // namespace
+
+int runDemo(const std::string& directory, std::ostream& out, std::ostream& err) {
+  std::error_code error;
+  const std::filesystem::path dir(directory);
+  std::filesystem::create_directories(dir, error);
+  if (error) {
+    err << "loomset demo: " << directory << ": " << error.message() << std::endl;
+    return 1;
+  }
+  if (loomset::loadDefaultCatalogue() != 0) {
+    err << "loomset demo: the built-in catalogue did not load whole" << std::endl;
+    return 1;
+  }
+  TnDesign sample;
+  PreviewSheet sheet;
+  Tally tally;
+  runShelf<TnFillPattern>("gFillManager", gFillManager, &sample, dir, sheet, tally, out, err);
+  runShelf<TnProgrammedPattern>("gProgrammedPatManager", gProgrammedPatManager, &sample, dir, sheet,
+                                tally, out, err);
+  runShelf<TnProgrammedPattern>("gLockstitchManager", gLockstitchManager, &sample, dir, sheet,
+                                tally, out, err);
+  runShelf<TnWavePattern>("gWavePatManager", gWavePatManager, &sample, dir, sheet, tally, out, err);
+  runShelf<TnVectorPattern>("gTileVecPatManager", gTileVecPatManager, &sample, dir, sheet, tally,
+                            out, err);
+  runShelf<TnVectorPattern>("gNonTileVecPatManager", gNonTileVecPatManager, &sample, dir, sheet,
+                            tally, out, err);
+  runShelf<TnVectorPattern>("gCompositeVecPatManager", gCompositeVecPatManager, &sample, dir, sheet,
+                            tally, out, err);
+
+  const std::filesystem::path svg = dir / "catalogue.svg";
+  std::ofstream picture(svg);
+  sheet.write(picture);
+  picture.close();
+  if (!picture) {
+    err << "loomset demo: " << svg.string() << ": cannot be written" << std::endl;
+    tally.failed = true;
+  } else {
+    out << "drew " << svg.string() << ": " << sheet.panelCount() << " panels" << std::endl;
+  }
+  out << "round trip: " << tally.records << " records, " << tally.differences << " differences"
+      << std::endl;
+  return tally.failed || tally.differences != 0 ? 1 : 0;
+}
+
+}  // namespace loomset::tool

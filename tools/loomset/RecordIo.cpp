@@ -1,0 +1,85 @@
+#include "loomset/RecordIo.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "loomset/foundation/TnMemoryStream.h"
+
+namespace loomset::tool {
+
+void printRecord(const TnDirectionPattern& motif, std::ostream& out) {
+  const TnVector<double> reference = motif.getReferenceLine();
+  out << "TnDirectionPattern" << std::endl;
+  out << "The Reference Direction : (" << reference.xval() << ", " << reference.yval() << ") "
+      << std::endl;
+  for (const auto& entry : motif.getForwardDirections()) {
+    out << "\t\t(" << entry.first.xval() << ", " << entry.first.yval() << ") "
+        << (entry.second != 0 ? "jump" : "stitch") << std::endl;
+  }
+  out << std::endl;
+}
+
+void printRecord(const TnBezierPattern& pattern, std::ostream& out) {
+  const TnVector<double>& reference = pattern.getReferenceLine();
+  const TnBezierCurve& curve = pattern.getBezierCurve();
+  out << "TnBezierPattern" << std::endl;
+  out << "The Reference Direction : (" << reference.xval() << ", " << reference.yval() << ") "
+      << std::endl;
+  out << "Closed: " << curve.strictIsClosed() << std::endl;
+  const TnList<TnBezier>& segments = curve.getSegments();
+  for (unsigned int i = 0; i < segments.length(); ++i) {
+    const TnBezier& segment = segments[i];
+    out << "Segment[" << i << "]:";
+    for (int k = 0; k < 4; ++k)
+      out << " (" << segment[k].xval() << ", " << segment[k].yval() << ")";
+    out << std::endl;
+  }
+  out << std::endl;
+}
+
+template <class Record>
+bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& records,
+                 ReadFailure& failure) {
+  TnMemoryStream stream(bytes);
+  for (std::size_t number = 1; stream.readPosition() < bytes.size(); ++number) {
+    const std::size_t offset = stream.readPosition();
+    Record record;
+    const int result = readRecord(record, stream);
+    if (result == 0) {
+      records.push_back(record);
+      continue;
+    }
+    failure.record = number;
+    failure.offset = offset;
+    if (result == 2) {
+      const auto version = static_cast<short>(bytes[offset] | (bytes[offset + 1] << 8));
+      failure.reason = "unknown version " + std::to_string(version);
+    } else {
+      failure.reason = "truncated";
+    }
+    return false;
+  }
+  return true;
+}
+
+template bool readRecords(const std::vector<unsigned char>&, std::vector<TnFillPattern>&,
+                          ReadFailure&);
+template bool readRecords(const std::vector<unsigned char>&, std::vector<TnProgrammedPattern>&,
+                          ReadFailure&);
+template bool readRecords(const std::vector<unsigned char>&, std::vector<TnWavePattern>&,
+                          ReadFailure&);
+template bool readRecords(const std::vector<unsigned char>&, std::vector<TnVectorPattern>&,
+                          ReadFailure&);
+template bool readRecords(const std::vector<unsigned char>&, std::vector<TnDirectionPattern>&,
+                          ReadFailure&);
+template bool readRecords(const std::vector<unsigned char>&, std::vector<TnBezierPattern>&,
+                          ReadFailure&);
+
+bool readFile(const std::string& path, std::vector<unsigned char>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+}  // namespace loomset::tool
