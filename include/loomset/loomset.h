@@ -3,6 +3,7 @@
 // Every public header of Loomset.
 
 #include "loomset/Export.h"
+#include "loomset/catalogue/DefaultCatalogue.h"
 #include "loomset/catalogue/GPatTable.h"
 #include "loomset/catalogue/GProgrammedPatTable.h"
 #include "loomset/catalogue/GVecPatTable.h"
