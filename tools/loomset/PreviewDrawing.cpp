@@ -1,0 +1,225 @@
+#include "loomset/PreviewDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "loomset/SvgDocument.h"
+
+namespace loomset::tool {
+
+namespace {
+
+using Point = PreviewDrawing::Point;
+
+// Beyond this a coordinate cannot be drawn beside sensible ones; below kTiny an extent is none.
+constexpr double kCoordinateLimit = 1e9;
+constexpr double kTiny = 1e-9;
+constexpr std::size_t kMaxNeedlePoints = 4000;
+constexpr int kMaxCurveSegments = 4000;
+
+const char* const kStitchColours[] = {"#1f5fa8", "#d35400", "#7d3c98",
+                                      "#117a65", "#9a7d0a", "#a93226"};
+const std::string kLine = "fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\" ";
+const std::string kJumpStyle =
+    kLine + "stroke=\"#8a8f98\" stroke-width=\"1\" stroke-dasharray=\"4 3\"";
+const std::string kCurveStyle = kLine + "stroke=\"#1e8449\" stroke-width=\"1.6\"";
+const std::string kFrameStyle =
+    "fill=\"none\" stroke=\"#a0a6ad\" stroke-width=\"1\" stroke-dasharray=\"3 3\"";
+const std::string kDotStyle = "fill=\"#1c1c1c\"";
+constexpr double kDotRadius = 1.8;
+const std::string kLegendText = "font-size=\"10\" fill=\"#444444\"";
+
+std::string stitchStyle(std::size_t colour) {
+  const std::size_t colours = sizeof kStitchColours / sizeof kStitchColours[0];
+  return kLine + "stroke=\"" + kStitchColours[colour % colours] + "\" stroke-width=\"1.4\"";
+}
+
+// Pattern units to pixels: one scale, y turned downwards, the bounds centred in the box.
+class Fit {
+ public:
+  Fit(const PreviewDrawing::Bounds& bounds, double x, double y, double width, double height,
+      double scale)
+      : bounds(bounds),
+        scale(scale),
+        left(x + (width - scale * bounds.width()) / 2),
+        top(y + (height - scale * bounds.height()) / 2) {}
+
+  Point map(const Point& p) const {
+    return Point(left + scale * (p.xval() - bounds.minX), top + scale * (bounds.maxY - p.yval()));
+  }
+  std::string text(const Point& p) const {
+    const Point mapped = map(p);
+    return svgNumber(mapped.xval()) + ' ' + svgNumber(mapped.yval());
+  }
+
+ private:
+  const PreviewDrawing::Bounds& bounds;
+  double scale;
+  double left;
+  double top;
+};
+
+// Path data for segments; a segment that starts where the last one ended continues its subpath.
+std::string polylineData(const std::vector<std::array<Point, 2>>& segments, const Fit& fit) {
+  std::string data;
+  const Point* last = nullptr;
+  for (const auto& segment : segments) {
+    if (last == nullptr || *last != segment[0])
+      data += (data.empty() ? "M " : " M ") + fit.text(segment[0]);
+    data += " L " + fit.text(segment[1]);
+    last = &segment[1];
+  }
+  return data;
+}
+
+std::string curveData(const std::vector<Point>& curve, const Fit& fit) {
+  std::string data = "M " + fit.text(curve[0]);
+  for (std::size_t i = 1; i + 2 < curve.size(); i += 3)
+    data +=
+        " C " + fit.text(curve[i]) + ' ' + fit.text(curve[i + 1]) + ' ' + fit.text(curve[i + 2]);
+  return data;
+}
+
+}  // namespace
+
+void PreviewDrawing::Bounds::include(const Point& p) {
+  if (empty) {
+    minX = maxX = p.xval();
+    minY = maxY = p.yval();
+    empty = false;
+    return;
+  }
+  minX = std::min(minX, p.xval());
+  maxX = std::max(maxX, p.xval());
+  minY = std::min(minY, p.yval());
+  maxY = std::max(maxY, p.yval());
+}
+
+bool PreviewDrawing::isDrawable(const Point& p) {
+  return std::isfinite(p.xval()) && std::isfinite(p.yval()) &&
+         std::fabs(p.xval()) <= kCoordinateLimit && std::fabs(p.yval()) <= kCoordinateLimit;
+}
+
+bool PreviewDrawing::isDrawableLength(double length) {
+  return length > kTiny && length <= kCoordinateLimit;
+}
+
+void PreviewDrawing::drawLegend(SvgDocument& svg, double x, double y) {
+  const double mid = y - 3.5;
+  const auto label = [&](double at, const char* text) { svg.text(at, y, text, kLegendText); };
+  svg.path("M " + svgNumber(x) + ' ' + svgNumber(mid) + " l 22 0", stitchStyle(0));
+  label(x + 28, "stitch");
+  svg.path("M " + svgNumber(x + 70) + ' ' + svgNumber(mid) + " l 22 0", kJumpStyle);
+  label(x + 98, "jump");
+  svg.circle(x + 140, mid, kDotRadius, kDotStyle);
+  label(x + 148, "needle point");
+  svg.path("M " + svgNumber(x + 225) + ' ' + svgNumber(mid + 4) + " c 6 -10 14 -10 22 -4",
+           kCurveStyle);
+  label(x + 253, "curve");
+  svg.rect(x + 295, mid - 5, 22, 10, kFrameStyle);
+  label(x + 323, "frame");
+}
+
+bool PreviewDrawing::addNeedlePoint(const Point& p) {
+  if (!isDrawable(p) || needlePoints.size() >= kMaxNeedlePoints) {
+    cut = true;
+    return false;
+  }
+  needlePoints.push_back(p);
+  return true;
+}
+
+bool PreviewDrawing::follow(Point& needle, const TnDirectionPattern::Directions& entries) {
+  for (const auto& entry : entries) {
+    const Point next = needle + entry.first;
+    if (!addNeedlePoint(next)) return false;
+    (entry.second == 0 ? stitches : jumps).push_back({needle, next});
+    needle = next;
+  }
+  return true;
+}
+
+void PreviewDrawing::addCurve(const TnBezierCurve& curve, const TnVector<double>& offset) {
+  std::vector<Point> path;
+  const auto flush = [&] {
+    if (path.size() >= 4) curves.push_back(std::move(path));
+    path.clear();
+  };
+  // Counting down the remaining room bounds the walk however long the curve claims to be.
+  const unsigned long room = static_cast<unsigned long>(kMaxCurveSegments - curveSegments);
+  if (curve.length() > room) cut = true;
+  const int segments = static_cast<int>(std::min(curve.length(), room));
+  for (int i = 0; i < segments; ++i) {
+    const TnBezier& segment = curve[i];
+    Point p[4];
+    bool drawable = true;
+    for (int k = 0; k < 4; ++k) {
+      p[k] = segment[k] + offset;
+      drawable = drawable && isDrawable(p[k]);
+    }
+    if (!drawable) {
+      cut = true;
+      flush();
+      continue;
+    }
+    if (path.empty() || path.back() != p[0]) {
+      flush();
+      path.push_back(p[0]);
+    }
+    path.insert(path.end(), p + 1, p + 4);
+    ++curveSegments;
+  }
+  flush();
+}
+
+void PreviewDrawing::addFrame(const Point& a, const Point& b) {
+  if (isDrawable(a) && isDrawable(b))
+    frames.push_back({a, b});
+  else
+    cut = true;
+}
+
+PreviewDrawing::Bounds PreviewDrawing::bounds() const {
+  Bounds bounds;
+  for (const auto* segments : {&stitches, &jumps, &frames}) {
+    for (const Segment& segment : *segments) {
+      bounds.include(segment[0]);
+      bounds.include(segment[1]);
+    }
+  }
+  for (const Point& p : needlePoints) bounds.include(p);
+  for (const auto& curve : curves)
+    for (const Point& p : curve) bounds.include(p);
+  return bounds;
+}
+
+double PreviewDrawing::fitScale(double width, double height) const {
+  const Bounds box = bounds();
+  const double infinite = std::numeric_limits<double>::infinity();
+  const double sx = box.width() < kTiny ? infinite : width / box.width();
+  const double sy = box.height() < kTiny ? infinite : height / box.height();
+  return std::min(sx, sy);
+}
+
+void PreviewDrawing::draw(SvgDocument& svg, double x, double y, double width, double height,
+                          double scale, std::size_t colour) const {
+  const Bounds box = bounds();
+  if (box.empty) return;
+  const Fit fit(box, x, y, width, height, std::isfinite(scale) ? scale : 1.0);
+  for (const Segment& frame : frames) {
+    const Point a = fit.map(frame[0]);
+    const Point b = fit.map(frame[1]);
+    svg.rect(std::min(a.xval(), b.xval()), std::min(a.yval(), b.yval()),
+             std::fabs(a.xval() - b.xval()), std::fabs(a.yval() - b.yval()), kFrameStyle);
+  }
+  for (const auto& curve : curves) svg.path(curveData(curve, fit), kCurveStyle);
+  svg.path(polylineData(jumps, fit), kJumpStyle);
+  svg.path(polylineData(stitches, fit), stitchStyle(colour));
+  for (const Point& p : needlePoints) {
+    const Point mapped = fit.map(p);
+    svg.circle(mapped.xval(), mapped.yval(), kDotRadius, kDotStyle);
+  }
+}
+
+}  // namespace loomset::tool

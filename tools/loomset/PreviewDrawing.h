@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "loomset/foundation/TnBezierCurve.h"
+#include "loomset/foundation/TnCoord.h"
+#include "loomset/foundation/TnVector.h"
+#include "loomset/geometry/TnDirectionPattern.h"
+
+namespace loomset::tool {
+
+class SvgDocument;
+
+// One drawing in pattern units (y pointing up): stitches, jumps, needle points, cubic curves and
+// frames, later drawn into a box of the sheet at one uniform scale. Only drawable points (finite
+// and within 1e9 of the origin) are taken, and the number of needle points and curve segments is
+// capped, so that no pattern can make a drawing unbounded.
+class PreviewDrawing {
+ public:
+  using Point = TnCoord<double>;
+
+  // The smallest axis-aligned box holding some points; `empty` until one is included.
+  struct Bounds {
+    bool empty = true;
+    double minX = 0.0;
+    double minY = 0.0;
+    double maxX = 0.0;
+    double maxY = 0.0;
+
+    void include(const Point& p);
+    double width() const { return maxX - minX; }
+    double height() const { return maxY - minY; }
+  };
+
+  static bool isDrawable(const Point& p);
+  // True for a length that is finite, above 1e-9 and within the drawable range.
+  static bool isDrawableLength(double length);
+  // Draws a key to the marks of a drawing, in one line from (x, y), `y` being the text baseline.
+  static void drawLegend(SvgDocument& svg, double x, double y);
+
+  // Adds a needle point without a stitch to it. Returns false, adding nothing, when the point
+  // cannot be drawn or the drawing is full.
+  bool addNeedlePoint(const Point& p);
+  // Follows `entries` from `needle`: a stitch (flag 0) or a jump to each next needle point.
+  // Returns false at the first point that cannot be drawn or when the drawing is full, leaving
+  // `needle` at the last point added; else true with `needle` at the end.
+  bool follow(Point& needle, const TnDirectionPattern::Directions& entries);
+  // Adds `curve` moved by `offset`. A segment with a point that cannot be drawn is left out and
+  // the curve resumes at the next segment; segments beyond the cap are left out.
+  void addCurve(const TnBezierCurve& curve, const TnVector<double>& offset);
+  // Adds the rectangle with corners `a` and `b`, when both can be drawn.
+  void addFrame(const Point& a, const Point& b);
+
+  bool isEmpty() const { return bounds().empty; }
+  // True when something was left out because it could not be drawn or the drawing was full.
+  bool isCut() const { return cut; }
+  Bounds bounds() const;
+  // The largest scale at which the drawing fits a box of the given size; infinite when the
+  // drawing is empty or a single point, which fits at any scale.
+  double fitScale(double width, double height) const;
+
+  // Draws into the box at (x, y) of the given size at `scale` (a finite scale no larger than
+  // fitScale keeps it inside), centred, with y turned downwards; the stitches in palette colour
+  // `colour` (taken modulo the palette's size), so that runs side by side can be told apart.
+  void draw(SvgDocument& svg, double x, double y, double width, double height, double scale,
+            std::size_t colour) const;
+
+ private:
+  using Segment = std::array<Point, 2>;
+
+  std::vector<Segment> stitches;
+  std::vector<Segment> jumps;
+  std::vector<Point> needlePoints;
+  // Each curve is its start point followed by three control points per cubic segment.
+  std::vector<std::vector<Point>> curves;
+  int curveSegments = 0;
+  bool cut = false;
+  std::vector<Segment> frames;
+};
+
+}  // namespace loomset::tool

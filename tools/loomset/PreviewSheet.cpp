@@ -1,0 +1,306 @@
+#include "loomset/PreviewSheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <list>
+#include <random>
+
+#include "loomset/ReadableName.h"
+#include "loomset/SvgDocument.h"
+
+namespace loomset::tool {
+
+namespace {
+
+using Point = PreviewDrawing::Point;
+
+constexpr int kMaxRepeats = 12;
+constexpr int kMinRepeats = 3;
+// Runs are made about this many times as long as they are high, to suit the panel boxes.
+constexpr double kRunAspect = 3.0;
+constexpr std::size_t kMaxRuns = 8;
+constexpr unsigned int kMaxCurves = 200;
+constexpr int kFillRows = 8;
+constexpr int kFillPointsPerRow = 12;
+// Fill rows are drawn this many stitch lengths apart.
+constexpr double kFillRowSpacing = 0.6;
+
+// Sheet layout, in pixels.
+constexpr std::size_t kColumns = 3;
+constexpr double kMargin = 20.0;
+constexpr double kCellWidth = 280.0;
+constexpr double kGap = 14.0;
+constexpr double kPad = 10.0;
+constexpr double kTitleHeight = 26.0;
+constexpr double kLineHeight = 14.0;
+constexpr double kSingleRunHeight = 120.0;
+constexpr double kMultiRunHeight = 64.0;
+constexpr double kInset = 6.0;
+constexpr double kSectionHeight = 36.0;
+constexpr double kLegendHeight = 24.0;
+constexpr double kSheetWidth = 2 * kMargin + kColumns * kCellWidth + (kColumns - 1) * kGap;
+// Characters that fit a panel's width at the title's and at the small text's size.
+constexpr std::size_t kTitleChars = 34;
+constexpr std::size_t kLineChars = 46;
+constexpr std::size_t kSectionChars = 90;
+
+const std::string kSectionText = "font-size=\"16\" font-weight=\"bold\" fill=\"#1c1c1c\"";
+const std::string kTitleText = "font-size=\"13\" font-weight=\"bold\" fill=\"#1c1c1c\"";
+const std::string kSmallText = "font-size=\"10\" fill=\"#555555\"";
+const std::string kEmptyText = "font-size=\"10\" fill=\"#999999\" text-anchor=\"middle\"";
+const std::string kCutText = "font-size=\"9\" fill=\"#b03a2e\" text-anchor=\"end\"";
+const std::string kPanelStyle = "rx=\"6\" fill=\"#ffffff\" stroke=\"#c9ced6\" stroke-width=\"1\"";
+const std::string kBoxStyle = "fill=\"#f6f7f9\"";
+const std::string kRuleStyle = "stroke=\"#1c1c1c\" stroke-width=\"1\"";
+const char* const kMiddleDot = " \xC2\xB7 ";
+
+// At most `maxChars` characters of UTF-8 `text`, an ellipsis marking a cut.
+std::string fitLabel(const std::string& text, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (++chars > maxChars) return text.substr(0, i) + "\xE2\x80\xA6";
+  }
+  return text;
+}
+
+// A value for a note: short, exact for the usual small values, and "?" when it is not finite.
+std::string noteNumber(double value) {
+  if (!std::isfinite(value)) return "?";
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6g", value);
+  return buffer;
+}
+
+std::string vectorText(const TnVector<double>& v) {
+  return "(" + noteNumber(v.xval()) + ", " + noteNumber(v.yval()) + ")";
+}
+
+std::string countText(std::size_t count, const char* one, const char* many) {
+  return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
+
+// Enough repeats to make the run about kRunAspect times as long as the first repeat is high.
+int repeatCount(double advance, const PreviewDrawing::Bounds& firstRepeat) {
+  const double wanted = std::ceil(kRunAspect * firstRepeat.height() / advance);
+  if (!std::isfinite(wanted)) return kMinRepeats;
+  return static_cast<int>(std::clamp(wanted, double{kMinRepeats}, double{kMaxRepeats}));
+}
+
+PreviewDrawing directionRun(const TnDirectionPattern& motif) {
+  PreviewDrawing drawing;
+  // Placing a motif without entries would only draw the span itself, which is not the motif.
+  if (motif.getForwardDirections().empty()) return drawing;
+  Point needle(0.0, 0.0);
+  drawing.addNeedlePoint(needle);
+  const double advance = motif.getReferenceLine().length();
+  if (!PreviewDrawing::isDrawableLength(advance)) {
+    // Without a reference line the motif cannot be placed; it is shown once in its own frame.
+    drawing.follow(needle, motif.getForwardDirections());
+    return drawing;
+  }
+  int repeats = kMaxRepeats;
+  for (int r = 0; r < repeats; ++r) {
+    TnDirectionPattern::Directions placed;
+    motif.getDirections(Point(r * advance, 0.0), Point((r + 1) * advance, 0.0), 0, placed);
+    if (!drawing.follow(needle, placed)) break;
+    if (r == 0) repeats = repeatCount(advance, drawing.bounds());
+  }
+  return drawing;
+}
+
+PreviewDrawing bezierRun(const TnBezierPattern& pattern) {
+  PreviewDrawing drawing;
+  const TnBezierCurve& curve = pattern.getBezierCurve();
+  if (curve.length() == 0) return drawing;
+  const Point origin(0.0, 0.0);
+  std::list<TnVector<double>> advances;
+  pattern.getDirections(origin, origin + pattern.getReferenceLine(), 0, 0.0, advances);
+  const TnVector<double> advance = advances.empty() ? TnVector<double>() : advances.back();
+  // A curve that cannot be moved to the start, or that does not advance, is shown once as it is.
+  const Point first = curve[0][0];
+  const bool movable = PreviewDrawing::isDrawable(first);
+  const bool advancing = movable && PreviewDrawing::isDrawableLength(advance.length());
+  Point start = origin;
+  int repeats = advancing ? kMaxRepeats : 1;
+  for (int r = 0; r < repeats && drawing.addNeedlePoint(start); ++r) {
+    drawing.addCurve(curve, movable ? start - first : TnVector<double>());
+    if (r == 0 && advancing) repeats = repeatCount(advance.length(), drawing.bounds());
+    start += advance;
+  }
+  if (advancing) drawing.addNeedlePoint(start);
+  return drawing;
+}
+
+}  // namespace
+
+void PreviewSheet::addSection(const std::string& title) {
+  Panel section;
+  section.isSection = true;
+  section.title = title;
+  panels.push_back(std::move(section));
+}
+
+void PreviewSheet::addFill(const TnFillPattern& pattern) {
+  Panel& panel = addPanel(readableName(pattern.getId()));
+  const double length = pattern.getStitchLength();
+  const std::list<double> offsets = pattern.getOffsets();
+  panel.note =
+      "stitch length " + noteNumber(length) + kMiddleDot +
+      (offsets.empty() ? std::string("random") : countText(offsets.size(), "offset", "offsets"));
+  panel.runs.emplace_back();
+  PreviewDrawing& drawing = panel.runs.back().drawing;
+  const double rowLength = length * kFillPointsPerRow;
+  if (!PreviewDrawing::isDrawableLength(length) || !PreviewDrawing::isDrawableLength(rowLength))
+    return;
+  const std::vector<double> fractions(offsets.begin(), offsets.end());
+  std::mt19937 rng(42);
+  const TnDirectionPattern::Directions row(kFillPointsPerRow - 1,
+                                           {TnVector<double>(length, 0.0), 0});
+  for (int r = 0; r < kFillRows; ++r) {
+    const double fraction = fractions.empty() ? static_cast<double>(rng()) / 4294967296.0
+                                              : fractions[r % fractions.size()];
+    Point needle(fraction * length, -r * kFillRowSpacing * length);
+    if (!drawing.addNeedlePoint(needle) || !drawing.follow(needle, row)) break;
+  }
+}
+
+void PreviewSheet::addDirection(const std::string& label, const TnDirectionPattern& motif) {
+  Panel& panel = addPanel(label);
+  panel.note = "reference line " + vectorText(motif.getReferenceLine()) + kMiddleDot +
+               countText(motif.getForwardDirections().size(), "entry", "entries");
+  panel.runs.push_back({std::string(), directionRun(motif)});
+}
+
+void PreviewSheet::addProgrammed(const TnProgrammedPattern& pattern) {
+  Panel& panel = addPanel(readableName(pattern.getId()));
+  const TnProgrammedPattern::Description& description = pattern.getPatternDescription();
+  for (const auto& pair : description) {
+    if (panel.runs.size() == kMaxRuns) break;
+    panel.runs.push_back({"thread " + readableName(pair.first), directionRun(pair.second)});
+  }
+  panel.note = countText(description.size(), "run", "runs");
+  if (description.size() > kMaxRuns) panel.note += ", the first " + std::to_string(kMaxRuns);
+}
+
+void PreviewSheet::addWave(const TnWavePattern& pattern) {
+  addBezier(readableName(pattern.getId()), pattern.getPattern());
+}
+
+void PreviewSheet::addBezier(const std::string& label, const TnBezierPattern& pattern) {
+  Panel& panel = addPanel(label);
+  panel.note = "reference line " + vectorText(pattern.getReferenceLine()) + kMiddleDot +
+               countText(pattern.getBezierCurve().length(), "segment", "segments");
+  panel.runs.push_back({std::string(), bezierRun(pattern)});
+}
+
+void PreviewSheet::addVector(const TnVectorPattern& pattern) {
+  Panel& panel = addPanel(readableName(pattern.getId()));
+  const TnVector<int>& dimension = pattern.getDimension();
+  const TnList<TnBezierCurve>& curves = pattern.getCurves();
+  panel.note = "dimension " + std::to_string(dimension.xval()) + " x " +
+               std::to_string(dimension.yval()) + kMiddleDot +
+               countText(curves.length(), "curve", "curves");
+  panel.runs.emplace_back();
+  PreviewDrawing& drawing = panel.runs.back().drawing;
+  const unsigned int count = std::min(curves.length(), kMaxCurves);
+  for (unsigned int i = 0; i < count; ++i) drawing.addCurve(curves[i], TnVector<double>());
+  if (dimension.xval() > 0 && dimension.yval() > 0) {
+    drawing.addFrame(Point(0.0, 0.0), Point(dimension.xval(), dimension.yval()));
+  } else if (!drawing.isEmpty()) {
+    const PreviewDrawing::Bounds bounds = drawing.bounds();
+    drawing.addFrame(Point(bounds.minX, bounds.minY), Point(bounds.maxX, bounds.maxY));
+  }
+}
+
+int PreviewSheet::panelCount() const {
+  return static_cast<int>(std::count_if(panels.begin(), panels.end(),
+                                        [](const Panel& panel) { return !panel.isSection; }));
+}
+
+PreviewSheet::Panel& PreviewSheet::addPanel(const std::string& title) {
+  panels.emplace_back();
+  panels.back().title = title;
+  return panels.back();
+}
+
+double PreviewSheet::panelHeight(const Panel& panel) {
+  double height = kTitleHeight + (panel.note.empty() ? 0.0 : kLineHeight) + kPad;
+  const double runHeight = panel.runs.size() > 1 ? kMultiRunHeight : kSingleRunHeight;
+  height += runHeight * static_cast<double>(std::max<std::size_t>(panel.runs.size(), 1));
+  for (const Run& run : panel.runs)
+    if (!run.caption.empty()) height += kLineHeight;
+  return height;
+}
+
+void PreviewSheet::drawPanel(SvgDocument& svg, const Panel& panel, double x, double y,
+                             double height) {
+  svg.rect(x, y, kCellWidth, height, kPanelStyle);
+  svg.text(x + kPad, y + 18.0, fitLabel(panel.title, kTitleChars), kTitleText);
+  double top = y + kTitleHeight;
+  if (!panel.note.empty()) {
+    svg.text(x + kPad, top + 4.0, fitLabel(panel.note, kLineChars), kSmallText);
+    top += kLineHeight;
+  }
+  // One scale for all runs, so that runs drawn together keep their sizes relative to each other.
+  const double boxWidth = kCellWidth - 2 * kPad;
+  const double runHeight = panel.runs.size() > 1 ? kMultiRunHeight : kSingleRunHeight;
+  double scale = std::numeric_limits<double>::infinity();
+  for (const Run& run : panel.runs)
+    scale = std::min(scale, run.drawing.fitScale(boxWidth - 2 * kInset, runHeight - 2 * kInset));
+  const std::vector<Run> placeholder(1);
+  const std::vector<Run>& runs = panel.runs.empty() ? placeholder : panel.runs;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    if (!runs[i].caption.empty()) {
+      svg.text(x + kPad, top + 10.0, fitLabel(runs[i].caption, kLineChars), kSmallText);
+      top += kLineHeight;
+    }
+    svg.rect(x + kPad, top, boxWidth, runHeight, kBoxStyle);
+    if (runs[i].drawing.isEmpty()) {
+      svg.text(x + kCellWidth / 2, top + runHeight / 2 + 3.0, "nothing to draw", kEmptyText);
+    } else {
+      runs[i].drawing.draw(svg, x + kPad + kInset, top + kInset, boxWidth - 2 * kInset,
+                           runHeight - 2 * kInset, scale, i);
+    }
+    if (runs[i].drawing.isCut())
+      svg.text(x + kPad + boxWidth - 4.0, top + runHeight - 4.0, "partly drawn", kCutText);
+    top += runHeight;
+  }
+}
+
+void PreviewSheet::write(std::ostream& out) const {
+  SvgDocument svg;
+  PreviewDrawing::drawLegend(svg, kMargin, kMargin + 10.0);
+  double y = kMargin + kLegendHeight;
+  double bottom = y;
+  std::size_t i = 0;
+  while (i < panels.size()) {
+    if (panels[i].isSection) {
+      svg.text(kMargin, y + 22.0, fitLabel(panels[i].title, kSectionChars), kSectionText);
+      svg.path("M " + svgNumber(kMargin) + ' ' + svgNumber(y + 29.0) + " H " +
+                   svgNumber(kSheetWidth - kMargin),
+               kRuleStyle);
+      bottom = y + kSectionHeight;
+      y = bottom;
+      ++i;
+      continue;
+    }
+    // A row: up to kColumns panels, ended early by a section; its panels share its height.
+    std::size_t end = i;
+    double rowHeight = 0.0;
+    while (end < panels.size() && end - i < kColumns && !panels[end].isSection)
+      rowHeight = std::max(rowHeight, panelHeight(panels[end++]));
+    for (std::size_t k = i; k < end; ++k) {
+      const double x = kMargin + static_cast<double>(k - i) * (kCellWidth + kGap);
+      drawPanel(svg, panels[k], x, y, rowHeight);
+    }
+    bottom = y + rowHeight;
+    y = bottom + kGap;
+    i = end;
+  }
+  svg.write(out, kSheetWidth, bottom + kMargin);
+}
+
+}  // namespace loomset::tool
