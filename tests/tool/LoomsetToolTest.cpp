@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct ToolRun {
   int status = -1;
   std::string out;
   std::string err;
@@ -37,12 +37,12 @@ class LoomsetToolTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   // Runs the tool with `args` (already quoted for the shell).
-  Run run(const std::string& args) const {
+  ToolRun run(const std::string& args) const {
     const fs::path out = dir / "stdout.txt";
     const fs::path err = dir / "stderr.txt";
     const std::string command = std::string("'") + LOOMSET_TOOL_PATH + "' " + args + " >'" +
                                 out.string() + "' 2>'" + err.string() + "'";
-    Run result;
+    ToolRun result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     result.out = slurp(out);
@@ -50,7 +50,7 @@ class LoomsetToolTest : public ::testing::Test {
     return result;
   }
 
-  Run demo() const { return run("demo --out '" + (dir / "demo").string() + "'"); }
+  ToolRun demo() const { return run("demo --out '" + (dir / "demo").string() + "'"); }
 
   fs::path dir;
 };
@@ -62,19 +62,19 @@ std::size_t count(const std::string& text, const std::string& what) {
 }
 
 TEST_F(LoomsetToolTest, HelpAndUsageErrors) {
-  const Run help = run("--help");
+  const ToolRun help = run("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("demo"), std::string::npos);
   EXPECT_NE(help.out.find("dump"), std::string::npos);
-  const Run dumpHelp = run("dump --help");
+  const ToolRun dumpHelp = run("dump --help");
   EXPECT_EQ(dumpHelp.status, 0);
   EXPECT_NE(dumpHelp.out.find("FAMILY"), std::string::npos);
 
-  for (const std::string args :
-       {"", "weave", "dump", "dump fill", "dump quilt '" + (dir / "x").string() + "'",
-        "dump fill '" + (dir / "missing.stream").string() + "'", "demo --out"}) {
+  for (const std::string& args : std::vector<std::string>{
+           "", "weave", "dump", "dump fill", "dump quilt '" + (dir / "x").string() + "'",
+           "dump fill '" + (dir / "missing.stream").string() + "'", "demo --out"}) {
     SCOPED_TRACE(args);
-    const Run bad = run(args);
+    const ToolRun bad = run(args);
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.err.find("usage: loomset"), std::string::npos);
     EXPECT_EQ(bad.out, "");
@@ -82,7 +82,7 @@ TEST_F(LoomsetToolTest, HelpAndUsageErrors) {
 }
 
 TEST_F(LoomsetToolTest, DemoRoundTripsEveryManagerAndDrawsTheCatalogue) {
-  const Run result = demo();
+  const ToolRun result = demo();
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   std::smatch match;
@@ -113,7 +113,7 @@ TEST_F(LoomsetToolTest, DemoRoundTripsEveryManagerAndDrawsTheCatalogue) {
 TEST_F(LoomsetToolTest, DumpPrintsEveryRecordAndNamesTheFirstBadOne) {
   ASSERT_EQ(demo().status, 0);
   const fs::path fills = dir / "demo" / "gFillManager.stream";
-  const Run dump = run("dump fill '" + fills.string() + "'");
+  const ToolRun dump = run("dump fill '" + fills.string() + "'");
   EXPECT_EQ(dump.status, 0) << dump.err;
   const std::size_t records = count(dump.out, "TnFillPattern [");
   EXPECT_GT(records, 1u);
@@ -122,7 +122,7 @@ TEST_F(LoomsetToolTest, DumpPrintsEveryRecordAndNamesTheFirstBadOne) {
   std::string bytes = slurp(fills);
   const fs::path cut = dir / "cut.stream";
   std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() - 1);
-  const Run truncated = run("dump fill '" + cut.string() + "'");
+  const ToolRun truncated = run("dump fill '" + cut.string() + "'");
   EXPECT_EQ(truncated.status, 1);
   EXPECT_EQ(count(truncated.out, "TnFillPattern ["), records - 1);
   EXPECT_TRUE(std::regex_match(
@@ -133,7 +133,7 @@ TEST_F(LoomsetToolTest, DumpPrintsEveryRecordAndNamesTheFirstBadOne) {
   // A wave record of a version this library does not know.
   const fs::path future = dir / "future.stream";
   std::ofstream(future, std::ios::binary) << std::string("\x07\x00\x01\x00W", 5);
-  const Run unknown = run("dump wave '" + future.string() + "'");
+  const ToolRun unknown = run("dump wave '" + future.string() + "'");
   EXPECT_EQ(unknown.status, 1);
   EXPECT_EQ(unknown.out, "");
   EXPECT_EQ(unknown.err,
@@ -145,7 +145,7 @@ TEST_F(LoomsetToolTest, DumpPrintsEveryRecordAndNamesTheFirstBadOne) {
                                                         {"wave", "gWavePatManager"},
                                                         {"vector", "gTileVecPatManager"}}) {
     SCOPED_TRACE(family);
-    const Run each =
+    const ToolRun each =
         run("dump " + family + " '" + (dir / "demo" / (manager + ".stream")).string() + "'");
     EXPECT_EQ(each.status, 0) << each.err;
     EXPECT_FALSE(each.out.empty());
