@@ -36,13 +36,13 @@ struct Motif {
 };
 
 // No offsets make a random fill.
-struct FillSpec {
+struct FillEntry {
   const char* name;
   short stitchLength;
   std::vector<unsigned char> offsets;
 };
 
-struct ProgrammedSpec {
+struct ProgrammedEntry {
   GProgrammedPatTable* manager;
   const char* name;
   std::vector<std::pair<const char*, const Motif*>> threads;
@@ -53,13 +53,13 @@ using Segment = std::array<double, 8>;
 using Curve = std::vector<Segment>;
 
 // A curve that ends at (advance, 0), one repeat of the wave from the origin.
-struct WaveSpec {
+struct WaveEntry {
   const char* name;
   double advance;
   Curve curve;
 };
 
-struct VectorSpec {
+struct VectorEntry {
   GVecPatTable* manager;
   const char* name;
   int width;
@@ -83,37 +83,37 @@ TnDirectionPattern directionPattern(const Motif& motif) {
   return pattern;
 }
 
-TnFillPattern fillPattern(const FillSpec& spec) {
+TnFillPattern fillPattern(const FillEntry& entry) {
   TnFillPattern pattern;
-  pattern.init(spec.name, spec.stitchLength, static_cast<short>(spec.offsets.size()),
-               spec.offsets.empty() ? nullptr : spec.offsets.data());
+  pattern.init(entry.name, entry.stitchLength, static_cast<short>(entry.offsets.size()),
+               entry.offsets.empty() ? nullptr : entry.offsets.data());
   return pattern;
 }
 
-TnProgrammedPattern programmedPattern(const ProgrammedSpec& spec) {
+TnProgrammedPattern programmedPattern(const ProgrammedEntry& entry) {
   TnProgrammedPattern::Description description;
-  for (const auto& [thread, motif] : spec.threads)
+  for (const auto& [thread, motif] : entry.threads)
     description.emplace_back(thread, directionPattern(*motif));
   TnProgrammedPattern pattern;
-  pattern.rename(spec.name);
+  pattern.rename(entry.name);
   pattern.setPatternDescription(description);
   return pattern;
 }
 
-TnWavePattern wavePattern(const WaveSpec& spec) {
+TnWavePattern wavePattern(const WaveEntry& entry) {
   TnBezierPattern curve;
-  curve.setReferenceAndDirections(TnVector<double>(spec.advance, 0.0), bezierCurve(spec.curve));
+  curve.setReferenceAndDirections(TnVector<double>(entry.advance, 0.0), bezierCurve(entry.curve));
   TnWavePattern pattern;
-  pattern.rename(spec.name);
+  pattern.rename(entry.name);
   pattern.setPattern(curve);
   return pattern;
 }
 
-TnVectorPattern vectorPattern(const VectorSpec& spec) {
+TnVectorPattern vectorPattern(const VectorEntry& entry) {
   TnVectorPattern pattern;
-  pattern.rename(spec.name);
-  pattern.setDimension(TnVector<int>(spec.width, spec.height));
-  for (const Curve& curve : spec.curves) pattern.getCurves().add(bezierCurve(curve));
+  pattern.rename(entry.name);
+  pattern.setDimension(TnVector<int>(entry.width, entry.height));
+  for (const Curve& curve : entry.curves) pattern.getCurves().add(bezierCurve(curve));
   return pattern;
 }
 
@@ -131,7 +131,7 @@ namespace loomset {
 int loadDefaultCatalogue() {
   using namespace loomset::detail;
   // The tables live only for the call, so that loading the library runs nothing.
-  const std::vector<FillSpec> fills = {
+  const std::vector<FillEntry> fills = {
       {"Brick", 40, {0, 50}},
       {"Diagonal Steps", 40, {0, 25, 50, 75}},
       {"Staggered Thirds", 35, {0, 33, 67}},
@@ -141,17 +141,17 @@ int loadDefaultCatalogue() {
   const Motif dashes{4, {{2, 0, 0}, {2, 0, 1}}};
   const Motif blanket{4, {{0, 3, 0}, {0, -3, 0}, {4, 0, 0}}};
   const Motif lockTriangle{2, {{1, 1, 0}, {1, -1, 0}, {-2, 0, 0}, {2, 0, 1}}};
-  const std::vector<ProgrammedSpec> programmed = {
+  const std::vector<ProgrammedEntry> programmed = {
       {&gProgrammedPatManager, "Cross Stitch", {{"Main", &cross}}},
       {&gProgrammedPatManager, "Dashed Run", {{"Main", &dashes}}},
       {&gProgrammedPatManager, "Dashed Blanket", {{"Main", &blanket}, {"Accent", &dashes}}},
       {&gLockstitchManager, "Lock Triangle", {{"Main", &lockTriangle}}},
   };
-  const std::vector<WaveSpec> waves = {
+  const std::vector<WaveEntry> waves = {
       {"Gentle Wave", 8, {{0, 0, 1, 2, 3, 2, 4, 0}, {4, 0, 5, -2, 7, -2, 8, 0}}},
       {"Scallop", 4, {{0, 0, 0, 3, 4, 3, 4, 0}}},
   };
-  const std::vector<VectorSpec> vectors = {
+  const std::vector<VectorEntry> vectors = {
       {&gTileVecPatManager,
        "Diamond Tile",
        8,
@@ -176,11 +176,11 @@ int loadDefaultCatalogue() {
   };
 
   int result = 0;
-  for (const FillSpec& spec : fills) result |= store(gFillManager, fillPattern(spec));
-  for (const ProgrammedSpec& spec : programmed)
-    result |= store(*spec.manager, programmedPattern(spec));
-  for (const WaveSpec& spec : waves) result |= store(gWavePatManager, wavePattern(spec));
-  for (const VectorSpec& spec : vectors) result |= store(*spec.manager, vectorPattern(spec));
+  for (const FillEntry& entry : fills) result |= store(gFillManager, fillPattern(entry));
+  for (const ProgrammedEntry& entry : programmed)
+    result |= store(*entry.manager, programmedPattern(entry));
+  for (const WaveEntry& entry : waves) result |= store(gWavePatManager, wavePattern(entry));
+  for (const VectorEntry& entry : vectors) result |= store(*entry.manager, vectorPattern(entry));
   return result;
 }
 
