@@ -7,6 +7,7 @@
 #include "loomset/PreviewSheet.h"
 #include "loomset/ReadableName.h"
 #include "loomset/RecordIo.h"
+#include "loomset/SheetRecords.h"
 #include "loomset/catalogue/DefaultCatalogue.h"
 #include "loomset/catalogue/GlobalManagers.h"
 #include "loomset/foundation/TnFileStream.h"
@@ -48,11 +49,6 @@ TnVectorPattern variantOf(const TnVectorPattern& record) {
   variant.setDimension(TnVector<int>(dimension.xval() + 1, dimension.yval()));
   return variant;
 }
-
-void addToSheet(PreviewSheet& sheet, const TnFillPattern& r) { sheet.addFill(r); }
-void addToSheet(PreviewSheet& sheet, const TnProgrammedPattern& r) { sheet.addProgrammed(r); }
-void addToSheet(PreviewSheet& sheet, const TnWavePattern& r) { sheet.addWave(r); }
-void addToSheet(PreviewSheet& sheet, const TnVectorPattern& r) { sheet.addVector(r); }
 
 struct Tally {
   std::size_t records = 0;
@@ -114,8 +110,7 @@ void runShelf(const char* managerName, Manager& manager, TnDesign* design,
   std::vector<Record> back;
   ReadFailure failure;
   if (!readFile(path.string(), bytes) || !readRecords(bytes, back, failure)) {
-    err << "loomset demo: " << path.string() << ": record " << failure.record << " at byte "
-        << failure.offset << ": " << failure.reason << std::endl;
+    reportFailure(err, "demo", path.string(), failure);
     tally.failed = true;
   }
   tally.records += records.size();
@@ -127,7 +122,7 @@ void runShelf(const char* managerName, Manager& manager, TnDesign* design,
   }
 
   sheet.addSection(managerName);
-  for (const Record& record : records) addToSheet(sheet, record);
+  for (std::size_t i = 0; i < records.size(); ++i) addToSheet(sheet, records[i], i + 1);
   manager.setDesign(nullptr);
 }
 

@@ -174,10 +174,16 @@ void PreviewDrawing::addCurve(const TnBezierCurve& curve, const TnVector<double>
 }
 
 void PreviewDrawing::addFrame(const Point& a, const Point& b) {
-  if (isDrawable(a) && isDrawable(b))
-    frames.push_back({a, b});
-  else
+  addOutline({a, Point(b.xval(), a.yval()), b, Point(a.xval(), b.yval())}, true);
+}
+
+void PreviewDrawing::addOutline(const std::vector<Point>& corners, bool closed) {
+  if (!std::all_of(corners.begin(), corners.end(), isDrawable)) {
     cut = true;
+    return;
+  }
+  for (std::size_t i = 1; i < corners.size(); ++i) frames.push_back({corners[i - 1], corners[i]});
+  if (closed && corners.size() > 2) frames.push_back({corners.back(), corners.front()});
 }
 
 PreviewDrawing::Bounds PreviewDrawing::bounds() const {
@@ -207,12 +213,7 @@ void PreviewDrawing::draw(SvgDocument& svg, double x, double y, double width, do
   const Bounds box = bounds();
   if (box.empty) return;
   const Fit fit(box, x, y, width, height, std::isfinite(scale) ? scale : 1.0);
-  for (const Segment& frame : frames) {
-    const Point a = fit.map(frame[0]);
-    const Point b = fit.map(frame[1]);
-    svg.rect(std::min(a.xval(), b.xval()), std::min(a.yval(), b.yval()),
-             std::fabs(a.xval() - b.xval()), std::fabs(a.yval() - b.yval()), kFrameStyle);
-  }
+  svg.path(polylineData(frames, fit), kFrameStyle);
   for (const auto& curve : curves) svg.path(curveData(curve, fit), kCurveStyle);
   svg.path(polylineData(jumps, fit), kJumpStyle);
   svg.path(polylineData(stitches, fit), stitchStyle(colour));

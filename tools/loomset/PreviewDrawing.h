@@ -50,8 +50,11 @@ class PreviewDrawing {
   // Adds `curve` moved by `offset`. A segment with a point that cannot be drawn is left out and
   // the curve resumes at the next segment; segments beyond the cap are left out.
   void addCurve(const TnBezierCurve& curve, const TnVector<double>& offset);
-  // Adds the rectangle with corners `a` and `b`, when both can be drawn.
+  // Adds the axis-aligned rectangle with corners `a` and `b`, when both can be drawn.
   void addFrame(const Point& a, const Point& b);
+  // Adds the lines from corner to corner, and back to the first when `closed`, in the frame's
+  // style; nothing when a corner cannot be drawn.
+  void addOutline(const std::vector<Point>& corners, bool closed);
 
   bool isEmpty() const { return bounds().empty; }
   // True when something was left out because it could not be drawn or the drawing was full.
@@ -77,6 +80,7 @@ class PreviewDrawing {
   std::vector<std::vector<Point>> curves;
   int curveSegments = 0;
   bool cut = false;
+  // Lines of frames and outlines.
   std::vector<Segment> frames;
 };
 

@@ -215,6 +215,13 @@ void PreviewSheet::addVector(const TnVectorPattern& pattern) {
   }
 }
 
+void PreviewSheet::addDrawing(const std::string& title, const std::string& note,
+                              const PreviewDrawing& drawing) {
+  Panel& panel = addPanel(title);
+  panel.note = note;
+  panel.runs.push_back({std::string(), drawing});
+}
+
 int PreviewSheet::panelCount() const {
   return static_cast<int>(std::count_if(panels.begin(), panels.end(),
                                         [](const Panel& panel) { return !panel.isSection; }));

@@ -38,6 +38,8 @@ class PreviewSheet {
   // The curves in the frame of the pattern's dimension (their own bounds when it has none).
   void addVector(const TnVectorPattern& pattern);
 
+  // A drawing made elsewhere, as one panel with a title and a note line (both UTF-8).
+  void addDrawing(const std::string& title, const std::string& note, const PreviewDrawing& drawing);
   // The number of panels added; sections are not counted.
   int panelCount() const;
   // The whole SVG document.

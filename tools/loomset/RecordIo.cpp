@@ -39,9 +39,9 @@ void printRecord(const TnBezierPattern& pattern, std::ostream& out) {
 
 template <class Record>
 bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& records,
-                 ReadFailure& failure) {
+                 ReadFailure& failure, std::size_t limit) {
   TnMemoryStream stream(bytes);
-  for (std::size_t number = 1; stream.readPosition() < bytes.size(); ++number) {
+  for (std::size_t number = 1; number <= limit && stream.readPosition() < bytes.size(); ++number) {
     const std::size_t offset = stream.readPosition();
     Record record;
     const int result = readRecord(record, stream);
@@ -63,17 +63,23 @@ bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& r
 }
 
 template bool readRecords(const std::vector<unsigned char>&, std::vector<TnFillPattern>&,
-                          ReadFailure&);
+                          ReadFailure&, std::size_t);
 template bool readRecords(const std::vector<unsigned char>&, std::vector<TnProgrammedPattern>&,
-                          ReadFailure&);
+                          ReadFailure&, std::size_t);
 template bool readRecords(const std::vector<unsigned char>&, std::vector<TnWavePattern>&,
-                          ReadFailure&);
+                          ReadFailure&, std::size_t);
 template bool readRecords(const std::vector<unsigned char>&, std::vector<TnVectorPattern>&,
-                          ReadFailure&);
+                          ReadFailure&, std::size_t);
 template bool readRecords(const std::vector<unsigned char>&, std::vector<TnDirectionPattern>&,
-                          ReadFailure&);
+                          ReadFailure&, std::size_t);
 template bool readRecords(const std::vector<unsigned char>&, std::vector<TnBezierPattern>&,
-                          ReadFailure&);
+                          ReadFailure&, std::size_t);
+
+void reportFailure(std::ostream& err, const char* command, const std::string& path,
+                   const ReadFailure& failure) {
+  err << "loomset " << command << ": " << path << ": record " << failure.record << " at byte "
+      << failure.offset << ": " << failure.reason << std::endl;
+}
 
 bool readFile(const std::string& path, std::vector<unsigned char>& bytes) {
   std::ifstream in(path, std::ios::binary);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -45,12 +46,17 @@ struct ReadFailure {
   std::string reason;      // "truncated" or "unknown version N"
 };
 
-// Reads records back to back from `bytes` until they end, appending each one read whole to
-// `records`. Returns false at the first record that does not read whole, with `failure` set;
-// the records before it stay. Each record read consumes bytes, so the walk ends.
+// Reads records back to back from `bytes` until they end, or until `limit` records are read,
+// appending each one read whole to `records`. Returns false at the first record that does not
+// read whole, with `failure` set; the records before it stay. Each record read consumes bytes,
+// so the walk ends.
 template <class Record>
 bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& records,
-                 ReadFailure& failure);
+                 ReadFailure& failure, std::size_t limit = SIZE_MAX);
+
+// The one line that tells what `command` found wrong in the file at `path`.
+void reportFailure(std::ostream& err, const char* command, const std::string& path,
+                   const ReadFailure& failure);
 
 // The file's bytes; false when it cannot be read.
 bool readFile(const std::string& path, std::vector<unsigned char>& bytes);
