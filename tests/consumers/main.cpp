@@ -1,4 +1,5 @@
-// Built against the installed package: the exported names link and behave.
+// A host built against Loomset, installed or as a subdirectory: the exported names link and
+// behave.
 #include <loomset/loomset.h>
 
 #include <sstream>
