@@ -100,14 +100,12 @@ int runPlace(const PlaceOptions& options, std::ostream& out, std::ostream& err) 
   Point at = start;
   drawing.addNeedlePoint(at);
   drawing.follow(at, placed);
-  drawing.addOutline({start, end}, false);
+  drawing.addOutline({start, end}, false, PreviewDrawing::Outline::kSpan);
   // Lower left, left top, upper right, right bottom: once round the box.
-  drawing.addOutline({corners[0], corners[1], corners[3], corners[2]}, true);
+  drawing.addOutline({corners[0], corners[1], corners[3], corners[2]}, true,
+                     PreviewDrawing::Outline::kBox);
   PreviewSheet sheet;
-  sheet.addDrawing(label,
-                   "span " + pointText(options.x0, options.y0) + " to " +
-                       pointText(options.x1, options.y1) + ", box dashed",
-                   drawing);
+  sheet.addDrawing(label, "red: the span; dashed red: the box it covers", drawing);
   std::ofstream picture(options.svgPath);
   sheet.write(picture);
   picture.close();

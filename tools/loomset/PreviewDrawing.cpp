@@ -26,6 +26,9 @@ const std::string kJumpStyle =
 const std::string kCurveStyle = kLine + "stroke=\"#1e8449\" stroke-width=\"1.6\"";
 const std::string kFrameStyle =
     "fill=\"none\" stroke=\"#a0a6ad\" stroke-width=\"1\" stroke-dasharray=\"3 3\"";
+const std::string kSpanStyle = kLine + "stroke=\"#c0392b\" stroke-width=\"1\"";
+const std::string kBoxStyle =
+    "fill=\"none\" stroke=\"#c0392b\" stroke-width=\"1\" stroke-dasharray=\"2 2\"";
 const std::string kDotStyle = "fill=\"#1c1c1c\"";
 constexpr double kDotRadius = 1.8;
 const std::string kLegendText = "font-size=\"10\" fill=\"#444444\"";
@@ -174,21 +177,22 @@ void PreviewDrawing::addCurve(const TnBezierCurve& curve, const TnVector<double>
 }
 
 void PreviewDrawing::addFrame(const Point& a, const Point& b) {
-  addOutline({a, Point(b.xval(), a.yval()), b, Point(a.xval(), b.yval())}, true);
+  addOutline({a, Point(b.xval(), a.yval()), b, Point(a.xval(), b.yval())}, true, Outline::kFrame);
 }
 
-void PreviewDrawing::addOutline(const std::vector<Point>& corners, bool closed) {
+void PreviewDrawing::addOutline(const std::vector<Point>& corners, bool closed, Outline style) {
   if (!std::all_of(corners.begin(), corners.end(), isDrawable)) {
     cut = true;
     return;
   }
-  for (std::size_t i = 1; i < corners.size(); ++i) frames.push_back({corners[i - 1], corners[i]});
-  if (closed && corners.size() > 2) frames.push_back({corners.back(), corners.front()});
+  std::vector<Segment>& lines = outlines[static_cast<std::size_t>(style)];
+  for (std::size_t i = 1; i < corners.size(); ++i) lines.push_back({corners[i - 1], corners[i]});
+  if (closed && corners.size() > 2) lines.push_back({corners.back(), corners.front()});
 }
 
 PreviewDrawing::Bounds PreviewDrawing::bounds() const {
   Bounds bounds;
-  for (const auto* segments : {&stitches, &jumps, &frames}) {
+  for (const auto* segments : {&stitches, &jumps, &outlines[0], &outlines[1], &outlines[2]}) {
     for (const Segment& segment : *segments) {
       bounds.include(segment[0]);
       bounds.include(segment[1]);
@@ -213,7 +217,9 @@ void PreviewDrawing::draw(SvgDocument& svg, double x, double y, double width, do
   const Bounds box = bounds();
   if (box.empty) return;
   const Fit fit(box, x, y, width, height, std::isfinite(scale) ? scale : 1.0);
-  svg.path(polylineData(frames, fit), kFrameStyle);
+  const std::string* styles[] = {&kFrameStyle, &kSpanStyle, &kBoxStyle};
+  for (std::size_t i = 0; i < outlines.size(); ++i)
+    svg.path(polylineData(outlines[i], fit), *styles[i]);
   for (const auto& curve : curves) svg.path(curveData(curve, fit), kCurveStyle);
   svg.path(polylineData(jumps, fit), kJumpStyle);
   svg.path(polylineData(stitches, fit), stitchStyle(colour));

@@ -52,9 +52,12 @@ class PreviewDrawing {
   void addCurve(const TnBezierCurve& curve, const TnVector<double>& offset);
   // Adds the axis-aligned rectangle with corners `a` and `b`, when both can be drawn.
   void addFrame(const Point& a, const Point& b);
-  // Adds the lines from corner to corner, and back to the first when `closed`, in the frame's
-  // style; nothing when a corner cannot be drawn.
-  void addOutline(const std::vector<Point>& corners, bool closed);
+  // How an outline is drawn: a pattern's frame (grey, dashed), or the span (red) and the covered
+  // box (red, dashed) of a placement.
+  enum class Outline { kFrame, kSpan, kBox };
+  // Adds the lines from corner to corner, and back to the first when `closed`; nothing when a
+  // corner cannot be drawn.
+  void addOutline(const std::vector<Point>& corners, bool closed, Outline style);
 
   bool isEmpty() const { return bounds().empty; }
   // True when something was left out because it could not be drawn or the drawing was full.
@@ -80,8 +83,8 @@ class PreviewDrawing {
   std::vector<std::vector<Point>> curves;
   int curveSegments = 0;
   bool cut = false;
-  // Lines of frames and outlines.
-  std::vector<Segment> frames;
+  // The lines of the outlines, by style.
+  std::array<std::vector<Segment>, 3> outlines;
 };
 
 }  // namespace loomset::tool
