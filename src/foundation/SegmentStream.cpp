@@ -15,12 +15,14 @@ int writeSegments(TnStream& stream, const TnList<TnBezier>& segments) {
   return 0;
 }
 
-int readSegment(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segments) {
-  TnCoord<double> points[4];
-  for (TnCoord<double>& point : points) {
-    if (readPoint(stream, &point) != 0) return 1;
+int readSegments(TnStream& stream, PointReader readPoint, long count, TnList<TnBezier>& segments) {
+  for (long i = 0; i < count; ++i) {
+    TnCoord<double> points[4];
+    for (TnCoord<double>& point : points) {
+      if (readPoint(stream, &point) != 0) return 1;
+    }
+    segments.add(TnBezier(points));
   }
-  segments.add(TnBezier(points));
   return 0;
 }
 

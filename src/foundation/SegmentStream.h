@@ -14,8 +14,10 @@ using PointReader = int (*)(TnStream&, TnCoord<double>*);
 // first point that cannot be written, writing nothing further; else 0.
 int writeSegments(TnStream& stream, const TnList<TnBezier>& segments);
 
-// Reads four control points with `readPoint` and appends them to `segments` as one segment.
-// Returns 1, appending nothing, when a point cannot be read; else 0.
-int readSegment(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segments);
+// Reads `count` segments of four control points each with `readPoint` (none when `count` is not
+// positive), appending each to `segments` as soon as it is read whole, so that a count the
+// stream cannot back fails at its end having allocated no more than was read. Returns 1 at the
+// first point that cannot be read, the incomplete segment dropped; else 0.
+int readSegments(TnStream& stream, PointReader readPoint, long count, TnList<TnBezier>& segments);
 
 }  // namespace loomset::detail

@@ -1,5 +1,7 @@
 #include "loomset/foundation/TnBezier.h"
 
+template class TnList<TnBezier>;
+
 TnBezier::TnBezier(const TnCoord<double>& p0, const TnCoord<double>& p1, const TnCoord<double>& p2,
                    const TnCoord<double>& p3)
     : points{p0, p1, p2, p3} {}

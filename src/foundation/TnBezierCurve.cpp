@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-template class TnList<TnBezier>;
 template class TnList<TnBezierCurve>;
 
 int TnBezierCurve::operator==(const TnBezierCurve& other) const {

@@ -13,6 +13,12 @@ namespace loomset::detail {
 Tn2DTrans placementTransform(const TnVector<double>& span, const TnVector<double>& reference,
                              int flipped, int mirrored);
 
+// The line along which a motif with reference line `reference` advances: reversed when laid
+// backwards.
+inline TnVector<double> advanceLine(const TnVector<double>& reference, int reverse) {
+  return reverse != 0 ? reference * -1.0 : reference;
+}
+
 // Laying a motif backwards and mirroring it each reverse the needle order; both together keep it.
 inline bool runsBackward(int reverse, int mirrored) { return (reverse != 0) != (mirrored != 0); }
 

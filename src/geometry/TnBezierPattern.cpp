@@ -48,8 +48,8 @@ void TnBezierPattern::getDirections(const TnCoord<double>& start, const TnCoord<
     out.push_back(span);
     return;
   }
-  const TnVector<double> advance = reverse != 0 ? referenceLine * -1.0 : referenceLine;
-  const Tn2DTrans trans = loomset::detail::placementTransform(span, advance, flipped, mirrored);
+  const Tn2DTrans trans = loomset::detail::placementTransform(
+      span, loomset::detail::advanceLine(referenceLine, reverse), flipped, mirrored);
   if (loomset::detail::runsBackward(reverse, mirrored))
     getBackwardDirections(trans, value, out);
   else
@@ -89,9 +89,7 @@ int TnBezierPattern::read(TnStream& stream) {
   TnList<TnBezier>& segments = curve.getSegments();
   segments.empty();
   curve.setStrictIsClosed(0);
-  for (int i = 0; i < count; ++i) {
-    if (loomset::detail::readSegment(stream, &readFPoint, segments) != 0) return 1;
-  }
+  if (loomset::detail::readSegments(stream, &readFPoint, count, segments) != 0) return 1;
   short closed = 0;
   if (readShort(stream, &closed) != 0) return 1;
   curve.setStrictIsClosed(closed);

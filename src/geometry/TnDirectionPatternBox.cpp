@@ -1,4 +1,5 @@
 #include "geometry/DirectionList.h"
+#include "geometry/PlacementTransform.h"
 #include "loomset/foundation/Tn2DTrans.h"
 #include "loomset/foundation/Tolerance.h"
 #include "loomset/geometry/TnDirectionPattern.h"
@@ -44,7 +45,7 @@ void TnDirectionPattern::getBoundingBox(const TnCoord<double>& start, const TnCo
   }
   // The box is that of the motif as stored: flipping and mirroring do not enter it.
   Tn2DTrans trans;
-  trans.rotate(span, advanceLine(reverse));
+  trans.rotate(span, loomset::detail::advanceLine(referenceLine, reverse));
   corner1 = from + trans * ll;
   corner2 = from + trans * TnVector<double>(ll.xval(), ur.yval());
   corner3 = from + trans * TnVector<double>(ur.xval(), ll.yval());

@@ -32,8 +32,8 @@ TnDirectionPattern::Directions::iterator TnDirectionPattern::placeOver(
   const TnVector<double> span = end - start;
   if (directions.empty() || IS_ZERO(span.length(), 1e-9) != 0)
     return putDirection(out, at, span, lastFlag(directions));
-  const Tn2DTrans trans =
-      loomset::detail::placementTransform(span, advanceLine(reverse), flipped, mirrored);
+  const Tn2DTrans trans = loomset::detail::placementTransform(
+      span, loomset::detail::advanceLine(referenceLine, reverse), flipped, mirrored);
   const int backward = loomset::detail::runsBackward(reverse, mirrored) ? 1 : 0;
   return generateOver(trans, backward, out, at);
 }

@@ -21,16 +21,11 @@ int writeCount(TnStream& stream, unsigned long count) {
   return count > INT32_MAX ? 1 : writeLong(stream, static_cast<long>(count));
 }
 
-// Reads a segment count and that many segments of four points each into `segments`, one segment
-// at a time, so that a count the stream cannot back fails at its end and allocates no more than
-// was read. Returns 1 at the first value that cannot be read.
-int readSegments(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segments) {
+// Reads a curve: its segment count, then its segments.
+int readCurve(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segments) {
   long count = 0;
   if (readLong(stream, &count) != 0) return 1;
-  for (long i = 0; i < count; ++i) {
-    if (loomset::detail::readSegment(stream, readPoint, segments) != 0) return 1;
-  }
-  return 0;
+  return loomset::detail::readSegments(stream, readPoint, count, segments);
 }
 
 }  // namespace
@@ -84,7 +79,7 @@ int TnVectorPattern::read(TnStream* stream) {
     // The curve is built in a list of its own and its node moved over whole, so that a curve
     // that fails part way is dropped and a complete one is not copied.
     TnList<TnBezierCurve> pending;
-    if (readSegments(*stream, readPoint, pending.add(TnBezierCurve()).getSegments()) != 0) {
+    if (readCurve(*stream, readPoint, pending.add(TnBezierCurve()).getSegments()) != 0) {
       return 1;
     }
     curves.join(pending);

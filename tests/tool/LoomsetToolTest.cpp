@@ -139,6 +139,14 @@ TEST_F(LoomsetToolTest, DumpPrintsEveryRecordAndNamesTheFirstBadOne) {
   EXPECT_EQ(unknown.err,
             "loomset dump: " + future.string() + ": record 1 at byte 0: unknown version 7\n");
 
+  // A whole wave record whose Bezier part has a version this library does not know.
+  const fs::path inner = dir / "inner.stream";
+  std::ofstream(inner, std::ios::binary) << std::string("\x01\x00\x01\x00W\x02\x00", 7);
+  const ToolRun invalid = run("dump wave '" + inner.string() + "'");
+  EXPECT_EQ(invalid.status, 1);
+  EXPECT_EQ(invalid.err,
+            "loomset dump: " + inner.string() + ": record 1 at byte 0: invalid value\n");
+
   // Every family reads the files written for it.
   for (const auto& [family, manager] :
        std::vector<std::pair<std::string, std::string>>{{"programmed", "gLockstitchManager"},

@@ -50,6 +50,34 @@ TnVectorPattern variantOf(const TnVectorPattern& record) {
   return variant;
 }
 
+// Drops the design's table from the family's catalogue.
+void removeDesign(GPatTable& manager, TnDesign* design) { manager.removeFillPatterns(design); }
+void removeDesign(GProgrammedPatTable& manager, TnDesign* design) {
+  manager.removeProgrammedPatterns(design);
+}
+void removeDesign(GWavePatTable& manager, TnDesign* design) { manager.removeWavePatterns(design); }
+void removeDesign(GVecPatTable& manager, TnDesign* design) { manager.removeVectorPatterns(design); }
+
+// The sample design lives only for the demo: on every way out of a shelf its table is dropped, so
+// that no catalogue keeps an entry for it.
+template <class Manager>
+class DesignScope {
+ public:
+  DesignScope(Manager& manager, TnDesign* design) : manager(manager), design(design) {
+    manager.setDesign(design);
+  }
+  ~DesignScope() {
+    removeDesign(manager, design);
+    manager.setDesign(nullptr);
+  }
+  DesignScope(const DesignScope&) = delete;
+  DesignScope& operator=(const DesignScope&) = delete;
+
+ private:
+  Manager& manager;
+  TnDesign* design;
+};
+
 struct Tally {
   std::size_t records = 0;
   std::size_t differences = 0;
@@ -69,7 +97,7 @@ template <class Record, class Manager>
 void runShelf(const char* managerName, Manager& manager, TnDesign* design,
               const std::filesystem::path& directory, PreviewSheet& sheet, Tally& tally,
               std::ostream& out, std::ostream& err) {
-  manager.setDesign(design);
+  const DesignScope<Manager> scope(manager, design);
   const std::vector<Record> library = toVector(manager.getPatterns(nullptr));
   if (!library.empty()) {
     Record same = library.front();
@@ -109,7 +137,10 @@ void runShelf(const char* managerName, Manager& manager, TnDesign* design,
   std::vector<unsigned char> bytes;
   std::vector<Record> back;
   ReadFailure failure;
-  if (!readFile(path.string(), bytes) || !readRecords(bytes, back, failure)) {
+  if (!readFile(path.string(), bytes)) {
+    err << "loomset demo: " << path.string() << ": cannot be read" << std::endl;
+    tally.failed = true;
+  } else if (!readRecords(bytes, back, failure)) {
     reportFailure(err, "demo", path.string(), failure);
     tally.failed = true;
   }
@@ -123,7 +154,6 @@ void runShelf(const char* managerName, Manager& manager, TnDesign* design,
 
   sheet.addSection(managerName);
   for (std::size_t i = 0; i < records.size(); ++i) addToSheet(sheet, records[i], i + 1);
-  manager.setDesign(nullptr);
 }
 
 }  // namespace

@@ -37,6 +37,26 @@ void printRecord(const TnBezierPattern& pattern, std::ostream& out) {
   out << std::endl;
 }
 
+namespace {
+
+// More than the longest value a record can ask for at once (a string of 65535 bytes).
+constexpr std::size_t kPadding = 65536 + 16;
+
+// Whether the record at `offset`, which stopped reading at `stoppedAt`, stopped for want of bytes:
+// then, given more (zeros), it reads on past that point. Otherwise a value it holds is refused.
+template <class Record>
+bool wantsMoreBytes(const std::vector<unsigned char>& bytes, std::size_t offset,
+                    std::size_t stoppedAt) {
+  std::vector<unsigned char> padded(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
+                                    bytes.end());
+  padded.resize(padded.size() + kPadding, 0);
+  TnMemoryStream stream(std::move(padded));
+  Record record;
+  return readRecord(record, stream) == 0 || stream.readPosition() > stoppedAt - offset;
+}
+
+}  // namespace
+
 template <class Record>
 bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& records,
                  ReadFailure& failure, std::size_t limit) {
@@ -55,7 +75,9 @@ bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& r
       const auto version = static_cast<short>(bytes[offset] | (bytes[offset + 1] << 8));
       failure.reason = "unknown version " + std::to_string(version);
     } else {
-      failure.reason = "truncated";
+      failure.reason = wantsMoreBytes<Record>(bytes, offset, stream.readPosition())
+                           ? "truncated"
+                           : "invalid value";
     }
     return false;
   }

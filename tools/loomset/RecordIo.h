@@ -43,7 +43,7 @@ void printRecord(const TnBezierPattern& pattern, std::ostream& out);
 struct ReadFailure {
   std::size_t record = 0;  // counted from 1
   std::size_t offset = 0;  // of the record's first byte
-  std::string reason;      // "truncated" or "unknown version N"
+  std::string reason;      // "truncated", "invalid value" or "unknown version N"
 };
 
 // Reads records back to back from `bytes` until they end, or until `limit` records are read,

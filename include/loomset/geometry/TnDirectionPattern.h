@@ -125,10 +125,6 @@ class LOOMSET_API TnDirectionPattern {
   Directions cachedBackward;
 
  private:
-  // The reference line, reversed when `reverse` is non-zero.
-  TnVector<double> advanceLine(int reverse) const {
-    return reverse != 0 ? referenceLine * -1.0 : referenceLine;
-  }
   // Writes the placement over `out` from `at` on (appending past its end); returns the position
   // after the last entry written.
   Directions::iterator placeOver(const TnCoord<double>& start, const TnCoord<double>& end,
