@@ -193,6 +193,12 @@ TEST_F(LoomsetToolTest, PlacePrintsEachVectorWithItsNeedlePointAndTheBox) {
       << placed.out;
   EXPECT_TRUE(loomset::test::parsesAsSvg(svg.string()));
 
+  // A span without length: the span itself as one jump, and the box unturned with all corners.
+  const ToolRun still = run("place 'builtin:Cross Stitch' 1 1 1 1");
+  EXPECT_NE(still.out.find("(0, 0) jump -> (1, 1)\nbox: (1, 1) (1, 5) (5, 1) (5, 5)\n"),
+            std::string::npos)
+      << still.out;
+
   for (const std::string& args : std::vector<std::string>{
            "place 'builtin:Cross Stitch' 0 0 0", "place 'builtin:Cross Stitch' 0 0 0 ten",
            "place 'builtin:Cross Stitch' 0 0 0 nan", "place builtin:Nothing 0 0 1 1",

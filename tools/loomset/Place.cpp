@@ -9,6 +9,7 @@
 #include "loomset/RecordIo.h"
 #include "loomset/catalogue/DefaultCatalogue.h"
 #include "loomset/catalogue/GlobalManagers.h"
+#include "loomset/foundation/Tolerance.h"
 
 namespace loomset::tool {
 
@@ -91,6 +92,12 @@ int runPlace(const PlaceOptions& options, std::ostream& out, std::ostream& err) 
   }
   Point corners[4];
   motif.getBoundingBox(start, end, reverse, corners[0], corners[1], corners[2], corners[3]);
+  // Along a span without direction the box is not turned, and only its lower-left and upper-right
+  // corners are given: the other two follow from them.
+  if (isEqual(start, end, 1e-7) != 0) {
+    corners[1] = Point(corners[0].xval(), corners[3].yval());
+    corners[2] = Point(corners[3].xval(), corners[0].yval());
+  }
   out << "box:";
   for (const Point& corner : corners) out << " " << pointText(corner.xval(), corner.yval());
   out << std::endl;
