@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <type_traits>
 #include <vector>
 
 #include "loomset/catalogue/GlobalManagers.h"
-#include "loomset/foundation/TnMemoryStream.h"
 #include "support/CatalogueTestSupport.h"
 #include "support/StreamBytes.h"
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
 using Counts = std::vector<unsigned int>;
 
 // Calls `visit` with each global manager, in load order.
@@ -43,15 +40,6 @@ Counts libraryCounts() {
 // The built-in patterns per manager, in load order.
 const Counts kBuiltIn = {4, 3, 1, 2, 1, 1, 1};
 
-// Every library-wide record's bytes, manager by manager.
-std::vector<Bytes> libraryBytes() {
-  std::vector<Bytes> all;
-  forEachManager([&](auto& manager) {
-    forEachRecord(manager, [&](const auto& record) { all.push_back(written(record)); });
-  });
-  return all;
-}
-
 // Every test starts from empty library-wide scopes, as each test that fills them empties them
 // again, and so does this one.
 class DefaultCatalogueTest : public ::testing::Test {
@@ -63,8 +51,7 @@ class DefaultCatalogueTest : public ::testing::Test {
   void TearDown() override {
     if (!started) return;
     forEachManager([](auto& manager) {
-      auto records = manager.getPatterns(nullptr);
-      for (unsigned int i = 0; i < records.length(); ++i) manager.remove(records[i]);
+      forEachRecord(manager, [&](const auto& record) { manager.remove(&record); });
     });
     EXPECT_EQ(libraryCounts(), Counts(7, 0));
   }
@@ -73,15 +60,18 @@ class DefaultCatalogueTest : public ::testing::Test {
   bool started = false;
 };
 
-TEST_F(DefaultCatalogueTest, StoresEachFamilyLibraryWideUnderPrintableNames) {
+TEST_F(DefaultCatalogueTest, StoresEachFamilyUnderPrintableNamesAndEachReadsBackUnchanged) {
   ASSERT_EQ(loomset::loadDefaultCatalogue(), 0);
   EXPECT_EQ(libraryCounts(), kBuiltIn);
   forEachManager([](auto& manager) {
     forEachRecord(manager, [&](const auto& record) {
       const TnString& name = record.getId();
+      SCOPED_TRACE(name.bytes());
       EXPECT_FALSE(name.isEmpty());
-      for (char c : name.bytes()) EXPECT_TRUE(c >= ' ' && c <= '~') << name;
+      for (char c : name.bytes()) EXPECT_TRUE(c >= ' ' && c <= '~');
       EXPECT_EQ(manager.lookup(name, nullptr), &record);
+      // Only values exact in single precision read back as the same pattern.
+      EXPECT_EQ(reread(record).isSamePattern(record), 1);
     });
   });
   int randomFills = 0;
@@ -89,23 +79,7 @@ TEST_F(DefaultCatalogueTest, StoresEachFamilyLibraryWideUnderPrintableNames) {
   EXPECT_EQ(randomFills, 1);
 }
 
-TEST_F(DefaultCatalogueTest, EveryPatternReadsBackUnchangedFromWhatItWrites) {
-  ASSERT_EQ(loomset::loadDefaultCatalogue(), 0);
-  forEachManager([](auto& manager) {
-    forEachRecord(manager, [](const auto& record) {
-      const Bytes bytes = written(record);
-      TnMemoryStream stream(bytes);
-      std::decay_t<decltype(record)> copy;
-      ASSERT_EQ(copy.read(&stream), 0) << record.getId();
-      EXPECT_EQ(stream.readPosition(), bytes.size()) << record.getId();
-      EXPECT_EQ(copy.getId(), record.getId());
-      EXPECT_EQ(copy.isSamePattern(record), 1) << record.getId();
-      EXPECT_EQ(written(copy), bytes) << record.getId();
-    });
-  });
-}
-
-TEST_F(DefaultCatalogueTest, EveryProgrammedAndLockstitchPatternHasAJump) {
+TEST_F(DefaultCatalogueTest, ProgrammedPatternsJumpAndCurvesRunUnbroken) {
   ASSERT_EQ(loomset::loadDefaultCatalogue(), 0);
   for (GProgrammedPatTable* manager : {&gProgrammedPatManager, &gLockstitchManager}) {
     forEachRecord(*manager, [](const TnProgrammedPattern& record) {
@@ -115,10 +89,6 @@ TEST_F(DefaultCatalogueTest, EveryProgrammedAndLockstitchPatternHasAJump) {
       EXPECT_GT(jumps, 0) << record.getId();
     });
   }
-}
-
-TEST_F(DefaultCatalogueTest, CurvesRunUnbrokenFromSegmentToSegment) {
-  ASSERT_EQ(loomset::loadDefaultCatalogue(), 0);
   const auto expectUnbroken = [](const TnBezierCurve& curve, const TnString& name) {
     ASSERT_GT(curve.length(), 0u) << name;
     for (int i = 1; i < static_cast<int>(curve.length()); ++i)
@@ -143,11 +113,8 @@ TEST_F(DefaultCatalogueTest, TakenNamesKeepWhatTheyHoldAndALaterLoadStoresNothin
   EXPECT_EQ(loomset::loadDefaultCatalogue(), 1);
   EXPECT_EQ(libraryCounts(), kBuiltIn);
   EXPECT_EQ(gFillManager.lookup("Brick")->isSamePattern(own), 1);
-
-  const std::vector<Bytes> before = libraryBytes();
   EXPECT_EQ(loomset::loadDefaultCatalogue(), 1);
   EXPECT_EQ(libraryCounts(), kBuiltIn);
-  EXPECT_EQ(libraryBytes(), before);
 }
 
 }  // namespace

@@ -91,9 +91,7 @@ TEST(TnListRemoveTest, TheCursorKeepsItsElementOrMovesToTheNext) {
   EXPECT_EQ(after("abcde", 0, [](List& l) { l.remove(0); }), "bcde@b");
   EXPECT_EQ(after("abcde", 2, [](List& l) { l.remove(0); }), "bcde@c");
   EXPECT_EQ(after("a", 0, [](List& l) { l.remove(-1), l.remove(0), l.add("z"); }), "z@z");
-}
-
-TEST(TnListRemoveTest, PositionsOutsideTheListDoNothing) {
+  // Positions outside the list do nothing.
   auto outside = [](List& l) {
     for (int pos : {-2, 3, INT_MIN, INT_MAX}) l.remove(pos);
   };

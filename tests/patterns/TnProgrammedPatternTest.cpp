@@ -34,33 +34,26 @@ TnProgrammedPattern record(const char* name, const Description& description) {
   return pattern;
 }
 
-TEST(TnProgrammedPatternStreamTest, WritesTheExactRecordAndReadsItBackToTheSameBytes) {
+TEST(TnProgrammedPatternStreamTest, WritesTheExactRecordReadsItBackAndStopsAtAFailure) {
   EXPECT_EQ(written(TnProgrammedPattern()), (Bytes{1, 0, 0, 0, 0, 0}));
   // A pair is its thread identifier, then the direction pattern's own record.
-  TnMemoryStream motifStream;
-  ASSERT_EQ(kSecond.second.write(motifStream), 0);
   Bytes expected = StreamBytes().s(1).str("P").s(1).str("Blue").bytes();
-  expected.insert(expected.end(), motifStream.bytes().begin(), motifStream.bytes().end());
+  const Bytes motifBytes = written(kSecond.second);
+  expected.insert(expected.end(), motifBytes.begin(), motifBytes.end());
   EXPECT_EQ(written(record("P", {kSecond})), expected);
-
-  const Bytes bytes = written(record("Pattern \xBB 1", kPairs));
-  TnProgrammedPattern copy = record("old", {{"x", TnDirectionPattern()}});
-  TnMemoryStream stream(bytes);
-  ASSERT_EQ(copy.read(&stream), 0);
-  EXPECT_EQ(copy.isSamePattern(record("", kPairs)), 1);
-  EXPECT_EQ(written(copy), bytes);
+  // The read replaces the pairs held before.
+  reread(record("Pattern \xBB 1", kPairs), record("old", {{"x", TnDirectionPattern()}}));
+  expectWriteStopsAtTheFirstFailure(record("P", kPairs));
 }
 
-TEST(TnProgrammedPatternStreamTest, ReadRefusesVersion2AndEmptiesOnACountOfZeroOrLess) {
+TEST(TnProgrammedPatternStreamTest, ReadRefusesOtherVersionsAndEmptiesOnACountOfZeroOrLess) {
   const TnProgrammedPattern original = record("Keep", kPairs);
-  TnProgrammedPattern pattern = original;
-  TnMemoryStream version2(StreamBytes().s(2).str("New").s(0).bytes());
-  EXPECT_EQ(pattern.read(&version2), 2);
-  EXPECT_EQ(written(pattern), written(original));
+  expectVersionsRefused(original, {0, 2}, [](int version) {
+    return StreamBytes().s(version).str("New").s(0).bytes();
+  });
   for (int count : {0, -3}) {
-    pattern = original;
-    TnMemoryStream stream(StreamBytes().s(1).str("Empty").s(count).bytes());
-    EXPECT_EQ(pattern.read(&stream), 0);
+    TnProgrammedPattern pattern = original;
+    EXPECT_EQ(readBytes(pattern, StreamBytes().s(1).str("Empty").s(count)), 0);
     EXPECT_EQ(written(pattern), written(record("Empty", {})));
   }
 }
@@ -70,8 +63,7 @@ TEST(TnProgrammedPatternStreamTest, FailedReadKeepsWhatWasReadUpToTheFailure) {
   const std::size_t firstPairEnd = written(record("Kept", {kFirst})).size();
   auto readCut = [&](std::size_t size) {
     TnProgrammedPattern pattern = record("Before", {{"b", TnDirectionPattern()}});
-    TnMemoryStream stream(Bytes(bytes.begin(), bytes.begin() + size));
-    EXPECT_EQ(pattern.read(&stream), 1);
+    EXPECT_EQ(readBytes(pattern, Bytes(bytes.begin(), bytes.begin() + size)), 1);
     return pattern;
   };
   // Inside the count: the name is replaced, the old pairs stay.
@@ -87,28 +79,16 @@ TEST(TnProgrammedPatternStreamTest, FailedReadKeepsWhatWasReadUpToTheFailure) {
   // A direction pattern of an unknown version fails this record's read; it is no version
   // mismatch of the record.
   TnProgrammedPattern pattern;
-  TnMemoryStream stream(StreamBytes().s(1).str("V").s(1).str("T").s(9).bytes());
-  EXPECT_EQ(pattern.read(&stream), 1);
+  EXPECT_EQ(readBytes(pattern, StreamBytes().s(1).str("V").s(1).str("T").s(9)), 1);
 }
 
-TEST(TnProgrammedPatternStreamTest, WriteStopsAtTheFirstFailureAndRefusesTooManyPairs) {
-  TnProgrammedPattern pattern = record("Limited", kPairs);
-  const Bytes full = written(pattern);
-  // The name does not fit, though the count after it would; then the last motif does not fit.
-  for (std::size_t limit : {std::size_t{5}, full.size() - 1}) {
-    TnMemoryStream limited;
-    limited.setWriteLimit(limit);
-    EXPECT_EQ(pattern.write(&limited), 1);
-    EXPECT_EQ(limited.bytes(), Bytes(full.begin(), full.begin() + limited.bytes().size()));
-  }
-
-  // A 16-bit count holds 32767 pairs; one more would read back as a negative count.
+TEST(TnProgrammedPatternStreamTest, WriteRefusesTooManyPairs) {
+  // A 16-bit count holds 32767 pairs; one more would read back as a negative count. Each pair
+  // here is "Red" and a default motif: 5 + 22 bytes.
   Description many(32767, kFirst);
-  pattern.setPatternDescription(many);
-  TnMemoryStream fits;
-  EXPECT_EQ(pattern.write(&fits), 0);
+  EXPECT_EQ(written(record("", many)).size(), 6u + 32767u * 27u);
   many.push_back(kFirst);
-  pattern.setPatternDescription(many);
+  TnProgrammedPattern pattern = record("", many);
   TnMemoryStream refused;
   EXPECT_EQ(pattern.write(&refused), 1);
   EXPECT_TRUE(refused.bytes().empty());

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -40,10 +43,83 @@ class StreamBytes {
   std::vector<unsigned char> bytes_;
 };
 
+// Pattern records take a stream by pointer, geometry values by reference; these take either.
+template <class Record>
+auto writeTo(Record& record, TnStream& stream) -> decltype(record.write(&stream)) {
+  return record.write(&stream);
+}
+template <class Record>
+auto writeTo(Record& record, TnStream& stream) -> decltype(record.write(stream)) {
+  return record.write(stream);
+}
+template <class Record>
+auto readFrom(Record& record, TnStream& stream) -> decltype(record.read(&stream)) {
+  return record.read(&stream);
+}
+template <class Record>
+auto readFrom(Record& record, TnStream& stream) -> decltype(record.read(stream)) {
+  return record.read(stream);
+}
+
 // The bytes that `record` writes to a fresh stream; the write must succeed.
 template <class Record>
 std::vector<unsigned char> written(Record record) {
   TnMemoryStream stream;
-  EXPECT_EQ(record.write(&stream), 0);
+  EXPECT_EQ(writeTo(record, stream), 0);
   return stream.bytes();
+}
+
+// What reading `bytes` into `record` returns.
+template <class Record>
+int readBytes(Record& record, const std::vector<unsigned char>& bytes) {
+  TnMemoryStream stream(bytes);
+  return readFrom(record, stream);
+}
+template <class Record>
+int readBytes(Record& record, const StreamBytes& bytes) {
+  return readBytes(record, bytes.bytes());
+}
+
+// `into` after reading what `record` writes: the read must succeed, take every byte, and leave a
+// record that writes the same bytes again.
+template <class Record>
+Record reread(const Record& record, Record into = Record()) {
+  const std::vector<unsigned char> bytes = written(record);
+  TnMemoryStream stream(bytes);
+  EXPECT_EQ(readFrom(into, stream), 0);
+  EXPECT_EQ(stream.readPosition(), bytes.size());
+  EXPECT_EQ(written(into), bytes);
+  return into;
+}
+
+// Reading each of `versions`, as `bytesOf(version)` gives it, returns 2, takes only the version
+// and leaves `record` as it was.
+template <class Record, class BytesOf>
+void expectVersionsRefused(const Record& record, std::initializer_list<int> versions,
+                           BytesOf bytesOf) {
+  for (int version : versions) {
+    Record copy = record;
+    TnMemoryStream stream(bytesOf(version));
+    EXPECT_EQ(readFrom(copy, stream), 2) << "version " << version;
+    EXPECT_EQ(stream.readPosition(), 2u) << "version " << version;
+    EXPECT_EQ(written(copy), written(record)) << "version " << version;
+  }
+}
+
+// Writes `record` to streams too short for it, at every length: each write fails, what it leaves
+// is the start of the record's bytes (nothing follows the value that failed), and less room than
+// one value is left unused (the values before it were written). Values here take at most 8 bytes:
+// a pair, or a string of up to 6.
+template <class Record>
+void expectWriteStopsAtTheFirstFailure(const Record& record) {
+  const std::vector<unsigned char> full = written(record);
+  for (std::size_t limit = 0; limit < full.size(); ++limit) {
+    Record copy = record;
+    TnMemoryStream stream;
+    stream.setWriteLimit(limit);
+    EXPECT_EQ(writeTo(copy, stream), 1) << "limit " << limit;
+    const std::vector<unsigned char>& part = stream.bytes();
+    EXPECT_TRUE(std::equal(part.begin(), part.end(), full.begin())) << "limit " << limit;
+    EXPECT_LT(limit - part.size(), 8u) << "limit " << limit;
+  }
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "loomset/SvgDocument.h"
+#include "support/BezierTestSupport.h"
 
 namespace {
 
@@ -21,12 +22,9 @@ std::string drawn(const PreviewDrawing& drawing, double width, double height, do
 }
 
 TEST(PreviewDrawingTest, DrawsACubicSegmentAsOneCurveCommandTurnedUpsideDown) {
-  TnBezierCurve curve;
-  curve.getSegments().add(
-      TnBezier(Point(0.0, 0.0), Point(10.0, 20.0), Point(30.0, 20.0), Point(40.0, 0.0)));
   PreviewDrawing drawing;
   // The offset moves the bounds with the curve, so the picture is the same.
-  drawing.addCurve(curve, TnVector<double>(5.0, -3.0));
+  drawing.addCurve(curveOf({{0, 0, 10, 20, 30, 20, 40, 0}}), TnVector<double>(5.0, -3.0));
   EXPECT_DOUBLE_EQ(drawing.fitScale(80.0, 40.0), 2.0);
   // 40 x 20 at scale 2 fills the 80 x 40 box at (100, 50); y grows downwards there.
   EXPECT_NE(drawn(drawing, 80.0, 40.0, 2.0).find("d=\"M 100 90 C 120 50 160 50 180 90\""),
@@ -45,13 +43,10 @@ TEST(PreviewDrawingTest, LeavesOutWhatCannotBeDrawnAndStaysBounded) {
   EXPECT_DOUBLE_EQ(drawing.bounds().width(), 1.0);
 
   // A segment with a point out of range splits the curve in two.
-  TnBezierCurve curve;
-  const Point far(2e9, 0.0);
-  curve.getSegments().add(TnBezier(Point(0, 0), Point(1, 1), Point(2, 1), Point(3, 0)));
-  curve.getSegments().add(TnBezier(Point(3, 0), far, Point(4, 1), Point(5, 0)));
-  curve.getSegments().add(TnBezier(Point(5, 0), Point(6, 1), Point(7, 1), Point(8, 0)));
   PreviewDrawing curves;
-  curves.addCurve(curve, TnVector<double>());
+  curves.addCurve(
+      curveOf({{0, 0, 1, 1, 2, 1, 3, 0}, {3, 0, 2e9, 0, 4, 1, 5, 0}, {5, 0, 6, 1, 7, 1, 8, 0}}),
+      TnVector<double>());
   const std::string svg = drawn(curves, 80.0, 10.0, 10.0);
   EXPECT_NE(svg.find("d=\"M 100 60 C"), std::string::npos);
   EXPECT_NE(svg.find("d=\"M 150 60 C"), std::string::npos);
