@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tool/SvgCheck.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -28,11 +30,7 @@ std::string written(const PreviewSheet& sheet) {
 bool isWellFormed(const std::string& document) {
   const std::string path = ::testing::TempDir() + "loomset_preview_sheet_test.svg";
   std::ofstream(path, std::ios::binary) << document;
-  const std::string command =
-      "python3 -c \"import sys, xml.etree.ElementTree as E; "
-      "sys.exit(E.parse(sys.argv[1]).getroot().tag != '{http://www.w3.org/2000/svg}svg')\" '" +
-      path + "'";
-  return std::system(command.c_str()) == 0;
+  return loomset::test::parsesAsSvg(path);
 }
 
 std::size_t occurrences(const std::string& text, const std::string& part) {
