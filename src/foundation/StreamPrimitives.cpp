@@ -1,5 +1,6 @@
 #include "loomset/foundation/StreamPrimitives.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -123,7 +124,13 @@ int readString(TnStream& stream, TnString& value) {
   unsigned char count[2];
   if (stream.peekBytes(count, sizeof count) != 0) return 1;
   const auto n = static_cast<std::size_t>(getUnsigned(count, 2));
-  std::vector<unsigned char> buffer(2 + n);
+  // The buffer grows by doubling, and only as far as the stream has shown bytes for, so that a
+  // count that the stream cannot back fails early at a small cost.
+  std::vector<unsigned char> buffer(std::min<std::size_t>(2 + n, 256));
+  while (buffer.size() < 2 + n) {
+    if (stream.peekBytes(buffer.data(), buffer.size()) != 0) return 1;
+    buffer.resize(std::min(2 + n, 2 * buffer.size()));
+  }
   if (stream.readBytes(buffer.data(), buffer.size()) != 0) return 1;
   value = TnString(reinterpret_cast<const char*>(buffer.data()) + 2, n);
   return 0;

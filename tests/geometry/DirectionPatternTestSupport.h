@@ -30,9 +30,11 @@ inline Directions motif(std::initializer_list<std::tuple<double, double, int>> e
 class DirectionPatternProbe : public TnDirectionPattern {
  public:
   using TnDirectionPattern::cachedForward;
+  using TnDirectionPattern::directions;
   using TnDirectionPattern::getBackwardDirections;
   using TnDirectionPattern::getForwardDirections;
   using TnDirectionPattern::lowerLeft;
+  using TnDirectionPattern::referenceLine;
   using TnDirectionPattern::skipEndPoint;
   using TnDirectionPattern::upperRight;
 };

@@ -196,28 +196,6 @@ TEST(TnBezierPatternStreamTest, RoundTripKeepsTheReadersFlagsAndGivesTheSameByte
   EXPECT_EQ(copy.getBezierCurve().strictIsClosed(), -1);
 }
 
-TEST(TnBezierPatternStreamTest, UnknownVersionChangesNothing) {
-  expectVersionsRefused(bezierPattern({10, 0}, wave(1)), {0, 2}, [](int version) {
-    return StreamBytes().s(version).f(5, 0).s(0).s(0).bytes();
-  });
-}
-
-TEST(TnBezierPatternStreamTest, FailedReadKeepsWhatWasRead) {
-  TnBezierPattern pattern = bezierPattern({10, 0}, wave(1));
-  // The stream ends inside the third segment.
-  EXPECT_EQ(readBytes(pattern, withWaveSegments(StreamBytes().s(1).f(20, 0).s(3)).f(10, 0).f(1, 1)),
-            1);
-  EXPECT_EQ(written(pattern), withWaveSegments(StreamBytes().s(1).f(20, 0).s(2)).s(0).bytes());
-  // The closed flag is missing.
-  EXPECT_EQ(readBytes(pattern, StreamBytes().s(1).f(10, 0).s(1).f(0, 0).f(3, 4).f(7, 4).f(10, 0)),
-            1);
-  EXPECT_EQ(pattern.getBezierCurve(), curveOf({kArch}));
-  // The count is missing: the reference has been read, the curve is untouched.
-  TnBezierPattern other = bezierPattern({10, 0}, wave(1));
-  EXPECT_EQ(readBytes(other, StreamBytes().s(1).f(0, 9)), 1);
-  EXPECT_EQ(written(other), withWaveSegments(StreamBytes().s(1).f(0, 9).s(2)).s(1).bytes());
-}
-
 TEST(TnBezierPatternStreamTest, WriteStopsAtTheFirstFailingValueAndRefusesLongCurves) {
   expectWriteStopsAtTheFirstFailure(bezierPattern({10, 0}, curveOf({kArch})));
   // A 16-bit count says at most 32767 segments.

@@ -29,12 +29,6 @@ TEST(TnDirectionPatternStreamTest, ReadsOlderVersionsWithZeroFlagsAndNegativeCou
   EXPECT_TRUE(pattern.getForwardDirections().empty());
 }
 
-TEST(TnDirectionPatternStreamTest, UnknownVersionConsumesOnlyTheVersion) {
-  expectVersionsRefused(TnDirectionPattern(), {0, 4}, [](int version) {
-    return StreamBytes().s(version).f(5, 0).s(1).f(5, 0).s(0).bytes();
-  });
-}
-
 TEST(TnDirectionPatternStreamTest, ReadTurnsEndPointOntoPositiveXAxisAndDecidesSkipEndPoint) {
   DirectionPatternProbe pattern;
   ASSERT_EQ(readBytes(pattern, StreamBytes().s(2).f(1, 0).s(2).f(3, 0).f(0, 4)), 0);
@@ -56,23 +50,6 @@ TEST(TnDirectionPatternStreamTest, ReadTurnsEndPointOntoPositiveXAxisAndDecidesS
   EXPECT_EQ(pattern.isSkipEndPoint(), 1);
   ASSERT_EQ(readBytes(pattern, zigzag(-2)), 0);
   EXPECT_EQ(pattern.isSkipEndPoint(), 0);
-}
-
-TEST(TnDirectionPatternStreamTest, FailedReadKeepsWhatWasReadAndTheOldBox) {
-  DirectionPatternProbe pattern = patternOf({10, 0}, motif({{3, 0, 0}, {3, 0, 0}}));
-  ASSERT_EQ(pattern.isSkipEndPoint(), 1);
-  // The third flag is missing.
-  EXPECT_EQ(readBytes(pattern, StreamBytes().s(3).f(0, 9).s(3).f(2, 0).s(1).f(0, 3).s(0).f(2, -3)),
-            1);
-  EXPECT_EQ(pattern.getForwardDirections(), motif({{2, 0, 1}, {0, 3, 0}}));
-  EXPECT_EQ(pattern.getReferenceLine(), TnVector<double>(0, 9));
-  EXPECT_EQ(pattern.isSkipEndPoint(), 1);
-  EXPECT_EQ(pattern.upperRight, TnVector<double>(10, 0));
-  // The count is missing: the reference has been read, the entries are untouched.
-  TnDirectionPattern other;
-  EXPECT_EQ(readBytes(other, StreamBytes().s(3).f(0, 9)), 1);
-  EXPECT_EQ(other.getReferenceLine(), TnVector<double>(0, 9));
-  EXPECT_EQ(other, TnDirectionPattern());
 }
 
 TEST(TnDirectionPatternStreamTest, ReadRefusesEndPointOrTurnedVectorsThatAreNotFinite) {

@@ -88,20 +88,6 @@ TEST(TnFillPatternStreamTest, ReadAcceptsAnyVersionAppendsOffsetsAndStopsAtACoun
   }
 }
 
-TEST(TnFillPatternStreamTest, TruncatedReadKeepsWhatWasReadBeforeTheCut) {
-  const Bytes full = StreamBytes().s(1).str("Cut").s(12).s(3).s(25).s(50).s(75).bytes();
-  auto readCut = [&](std::ptrdiff_t keep) {
-    TnFillPattern pattern = fill("Old", 5, 3, kTweed);
-    TnMemoryStream in(Bytes(full.begin(), full.begin() + keep));
-    EXPECT_EQ(pattern.read(&in), 1);
-    return printed(pattern);
-  };
-  // Cut inside the stitch length, inside the count, then inside the third offset.
-  EXPECT_EQ(readCut(8), "TnFillPattern [Cut]\n  Stitch Len: 5\n  Offsets: 25 25 50\n");
-  EXPECT_EQ(readCut(10), "TnFillPattern [Cut]\n  Stitch Len: 12\n  Offsets: 25 25 50\n");
-  EXPECT_EQ(readCut(16), "TnFillPattern [Cut]\n  Stitch Len: 12\n  Offsets: 25 25 50 25 50\n");
-}
-
 TEST(TnFillPatternStreamTest, WriteRefusesMoreThan32767Offsets) {
   const std::vector<unsigned char> many(32767, 7);
   TnFillPattern pattern = fill("Many", 30, 32767, many.data());

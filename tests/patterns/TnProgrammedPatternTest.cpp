@@ -46,38 +46,14 @@ TEST(TnProgrammedPatternStreamTest, WritesTheExactRecordReadsItBackAndStopsAtAFa
   expectWriteStopsAtTheFirstFailure(record("P", kPairs));
 }
 
-TEST(TnProgrammedPatternStreamTest, ReadRefusesOtherVersionsAndEmptiesOnACountOfZeroOrLess) {
-  const TnProgrammedPattern original = record("Keep", kPairs);
-  expectVersionsRefused(original, {0, 2}, [](int version) {
-    return StreamBytes().s(version).str("New").s(0).bytes();
-  });
+TEST(TnProgrammedPatternStreamTest, ReadEmptiesOnACountOfZeroOrLessAndFailsOnAnUnknownMotif) {
   for (int count : {0, -3}) {
-    TnProgrammedPattern pattern = original;
+    TnProgrammedPattern pattern = record("Keep", kPairs);
     EXPECT_EQ(readBytes(pattern, StreamBytes().s(1).str("Empty").s(count)), 0);
     EXPECT_EQ(written(pattern), written(record("Empty", {})));
   }
-}
-
-TEST(TnProgrammedPatternStreamTest, FailedReadKeepsWhatWasReadUpToTheFailure) {
-  const Bytes bytes = written(record("Kept", kPairs));
-  const std::size_t firstPairEnd = written(record("Kept", {kFirst})).size();
-  auto readCut = [&](std::size_t size) {
-    TnProgrammedPattern pattern = record("Before", {{"b", TnDirectionPattern()}});
-    EXPECT_EQ(readBytes(pattern, Bytes(bytes.begin(), bytes.begin() + size)), 1);
-    return pattern;
-  };
-  // Inside the count: the name is replaced, the old pairs stay.
-  EXPECT_EQ(written(readCut(2 + 2 + 4 + 1)), written(record("Kept", {{"b", {}}})));
-  // Inside the second thread identifier: one whole pair, then a pair holding its defaults.
-  EXPECT_EQ(written(readCut(firstPairEnd + 3)), written(record("Kept", {kFirst, {"", {}}})));
-  // Inside the second motif: its thread identifier is in place, its motif is what was read.
-  const TnProgrammedPattern cut = readCut(firstPairEnd + 6 + 2 + 8 + 2 + 8 + 2);
-  ASSERT_EQ(cut.getPatternDescription().size(), 2u);
-  EXPECT_EQ(cut.getPatternDescription().back().first, "Blue");
-  EXPECT_EQ(cut.getPatternDescription().back().second.getForwardDirections(), motif({{1, 0, 0}}));
-
-  // A direction pattern of an unknown version fails this record's read; it is no version
-  // mismatch of the record.
+  // A direction pattern of an unknown version fails the read; it is no version mismatch of the
+  // record.
   TnProgrammedPattern pattern;
   EXPECT_EQ(readBytes(pattern, StreamBytes().s(1).str("V").s(1).str("T").s(9)), 1);
 }

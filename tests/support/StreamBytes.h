@@ -93,16 +93,16 @@ Record reread(const Record& record, Record into = Record()) {
 }
 
 // Reading each of `versions`, as `bytesOf(version)` gives it, returns 2, takes only the version
-// and leaves `record` as it was.
-template <class Record, class BytesOf>
+// and leaves `record` as it was: `observe` (by default, what it writes) sees no change.
+template <class Record, class BytesOf, class Observe = std::vector<unsigned char> (*)(Record)>
 void expectVersionsRefused(const Record& record, std::initializer_list<int> versions,
-                           BytesOf bytesOf) {
+                           BytesOf bytesOf, Observe observe = &written<Record>) {
   for (int version : versions) {
     Record copy = record;
     TnMemoryStream stream(bytesOf(version));
     EXPECT_EQ(readFrom(copy, stream), 2) << "version " << version;
     EXPECT_EQ(stream.readPosition(), 2u) << "version " << version;
-    EXPECT_EQ(written(copy), written(record)) << "version " << version;
+    EXPECT_EQ(observe(copy), observe(record)) << "version " << version;
   }
 }
 

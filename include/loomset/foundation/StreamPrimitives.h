@@ -26,6 +26,8 @@ LOOMSET_API int readLong(TnStream& stream, long* value);
 
 // Fails for a string of more than 65535 bytes.
 LOOMSET_API int writeString(TnStream& stream, const TnString& value);
+// The buffer grows as the stream shows the bytes: a count beyond them fails with a buffer of at
+// most 256 bytes or twice what the stream holds, not one of the count's length.
 LOOMSET_API int readString(TnStream& stream, TnString& value);
 
 LOOMSET_API int writeFVector(TnStream& stream, const TnVector<double>& value);
