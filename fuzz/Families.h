@@ -119,8 +119,9 @@ struct Direction {
     const double reach = end.length();
     if (!std::isfinite(size)) return true;
     // A motif that does not reach away from its start has no direction to be turned to.
-    const double tolerance =
-        mine.empty() ? 0.0 : reach > 0.0 ? 1e-5 * size * std::fmax(1.0, size / reach) : HUGE_VAL;
+    const double tolerance = mine.empty()  ? 0.0
+                             : reach > 0.0 ? 1e-5 * size * std::fmax(1.0, size / reach)
+                                           : HUGE_VAL;
     auto theirsAt = theirs.begin();
     for (const auto& entry : mine) {
       if (entry.second != theirsAt->second) return false;
