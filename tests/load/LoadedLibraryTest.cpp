@@ -37,11 +37,11 @@ std::string managerMember(const std::string& record, const std::string& table,
 }
 
 // Adds a default record of the family to the library-wide scope of the manager named `manager`,
-// finds a stored copy of it, removes it, and checks that it is gone.
-// Returns the manager's address.
+// which must not hold it yet, and finds a stored copy of it; unless `keep`, removes it again and
+// checks that it is gone. Returns the manager's address.
 template <class Manager, class Record>
 const void* useManager(const Library& library, const char* manager, const std::string& record,
-                       const std::string& table) {
+                       const std::string& table, bool keep) {
   SCOPED_TRACE(manager);
   using Construct = void (*)(Record*);
   using Add = int (*)(Manager*, TnDesign*, const Record&);
@@ -73,33 +73,59 @@ const void* useManager(const Library& library, const char* manager, const std::s
   const Record* stored = lookup(object, pattern->getId());
   EXPECT_NE(stored, nullptr);
   EXPECT_NE(stored, pattern);
-  EXPECT_EQ(remove(object, stored), nullptr);
-  EXPECT_EQ(lookup(object, pattern->getId()), nullptr);
+  if (!keep) {
+    EXPECT_EQ(remove(object, stored), nullptr);
+    EXPECT_EQ(lookup(object, pattern->getId()), nullptr);
+  }
   destroy(pattern);
   return object;
+}
+
+// Uses all seven managers; returns their addresses.
+std::set<const void*> useAllManagers(const Library& library, bool keep) {
+  return {
+      useManager<GPatTable, TnFillPattern>(library, "gFillManager", "TnFillPattern", "TnFillTable",
+                                           keep),
+      useManager<GProgrammedPatTable, TnProgrammedPattern>(
+          library, "gProgrammedPatManager", "TnProgrammedPattern", "TnProgrammedPatTable", keep),
+      useManager<GProgrammedPatTable, TnProgrammedPattern>(
+          library, "gLockstitchManager", "TnProgrammedPattern", "TnProgrammedPatTable", keep),
+      useManager<GWavePatTable, TnWavePattern>(library, "gWavePatManager", "TnWavePattern",
+                                               "TnWavePatTable", keep),
+      useManager<GVecPatTable, TnVectorPattern>(library, "gTileVecPatManager", "TnVectorPattern",
+                                                "TnVecPatTable", keep),
+      useManager<GVecPatTable, TnVectorPattern>(library, "gNonTileVecPatManager", "TnVectorPattern",
+                                                "TnVecPatTable", keep),
+      useManager<GVecPatTable, TnVectorPattern>(library, "gCompositeVecPatManager",
+                                                "TnVectorPattern", "TnVecPatTable", keep),
+  };
 }
 
 TEST(LoadedLibraryTest, EveryGlobalManagerIsUsableThroughExportedSymbols) {
   const Library library;
   ASSERT_TRUE(library.isOpen()) << dlerror();
-  const std::set<const void*> managers = {
-      useManager<GPatTable, TnFillPattern>(library, "gFillManager", "TnFillPattern", "TnFillTable"),
-      useManager<GProgrammedPatTable, TnProgrammedPattern>(
-          library, "gProgrammedPatManager", "TnProgrammedPattern", "TnProgrammedPatTable"),
-      useManager<GProgrammedPatTable, TnProgrammedPattern>(
-          library, "gLockstitchManager", "TnProgrammedPattern", "TnProgrammedPatTable"),
-      useManager<GWavePatTable, TnWavePattern>(library, "gWavePatManager", "TnWavePattern",
-                                               "TnWavePatTable"),
-      useManager<GVecPatTable, TnVectorPattern>(library, "gTileVecPatManager", "TnVectorPattern",
-                                                "TnVecPatTable"),
-      useManager<GVecPatTable, TnVectorPattern>(library, "gNonTileVecPatManager", "TnVectorPattern",
-                                                "TnVecPatTable"),
-      useManager<GVecPatTable, TnVectorPattern>(library, "gCompositeVecPatManager",
-                                                "TnVectorPattern", "TnVecPatTable"),
-  };
+  const std::set<const void*> managers = useAllManagers(library, false);
   // Seven objects, none of them null.
   EXPECT_EQ(managers.size(), 7u);
   EXPECT_EQ(managers.count(nullptr), 0u);
+}
+
+// Nothing pins the library in memory (no GNU unique symbol, no other user): closing it unloads
+// it, which destroys the managers with the records they hold, and loading it again constructs
+// fresh, empty ones. Leaks of what the managers held would show in the sanitizer build.
+TEST(LoadedLibraryTest, UnloadingDestroysTheManagersAndReloadingMakesFreshOnes) {
+  {
+    const Library library;
+    ASSERT_TRUE(library.isOpen()) << dlerror();
+    useAllManagers(library, true);
+  }
+  void* still = dlopen(LOOMSET_LIBRARY_PATH, RTLD_NOW | RTLD_NOLOAD);
+  EXPECT_EQ(still, nullptr) << "the library stayed loaded";
+  if (still != nullptr) dlclose(still);
+  const Library again;
+  ASSERT_TRUE(again.isOpen()) << dlerror();
+  // Each manager must not hold the record that the first load left in it.
+  useAllManagers(again, false);
 }
 
 }  // namespace

@@ -17,14 +17,15 @@ class PatternTable : public TnHashTable<Record, TnString> {
   // Writes every stored record with its own printTo, in visiting order, and nothing else.
   // Returns `out`.
   std::ostream& printTo(std::ostream& out) const {
-    this->traverse(&printRecord, &out);
+    // A capture-free lambda, which every user of the header compiles for itself: a static member
+    // would be looked for in the library, which does not always export it.
+    this->traverse(
+        [](const Record* record, void* stream) {
+          record->printTo(*static_cast<std::ostream*>(stream));
+          return 0;
+        },
+        &out);
     return out;
-  }
-
- private:
-  static int printRecord(const Record* record, void* out) {
-    record->printTo(*static_cast<std::ostream*>(out));
-    return 0;
   }
 };
 
