@@ -166,7 +166,10 @@ const Record* PatternManager<Record, Table>::lookup(const TnString& name, TnDesi
 template <class Record, class Table>
 const Record* PatternManager<Record, Table>::lookup(const TnString& name) {
   const Record* found = lookup(name, nullptr);
-  return found != nullptr ? found : lookup(name, currentDesign);
+  // Without a current design the second scope is the first again: asking it twice finds nothing
+  // more.
+  if (found != nullptr || currentDesign == nullptr) return found;
+  return lookup(name, currentDesign);
 }
 
 template <class Record, class Table>
