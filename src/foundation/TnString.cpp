@@ -4,22 +4,24 @@
 #include <cstring>
 #include <ostream>
 
-TnString::TnString(const char* text) : bytes_(text != nullptr ? text : "") {}
+TnString::TnString(const char* text) : bytes_(text != nullptr ? text : ""), hash_(hashOf(bytes_)) {}
 
 TnString::TnString(const char* bytes, std::size_t count)
-    : bytes_(bytes != nullptr ? std::string(bytes, count) : std::string()) {}
+    : bytes_(bytes != nullptr ? std::string(bytes, count) : std::string()), hash_(hashOf(bytes_)) {}
 
-int TnString::hash() const {
-  // FNV-1a over the bytes; the 32-bit result is read as a signed int, so half of all names hash
-  // negative, which the tables must cope with.
-  std::uint32_t h = 2166136261u;
-  for (unsigned char byte : bytes_) {
-    h ^= byte;
-    h *= 16777619u;
-  }
-  std::int32_t signedHash;
-  std::memcpy(&signedHash, &h, sizeof h);
-  return signedHash;
+TnString& TnString::append(const TnString& other) {
+  // Hashed before appending: `other` may be this string.
+  std::uint32_t h = hash_;
+  for (unsigned char byte : other.bytes_) h = hashStep(h, byte);
+  bytes_.append(other.bytes_);
+  hash_ = h;
+  return *this;
+}
+
+std::uint32_t TnString::hashOf(const std::string& bytes) {
+  std::uint32_t h = emptyHash();
+  for (unsigned char byte : bytes) h = hashStep(h, byte);
+  return h;
 }
 
 std::ostream& operator<<(std::ostream& out, const TnString& text) {

@@ -3,6 +3,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,37 @@ TEST(TnStringTest, HashTakesEveryByteAndSpreadsOverTheWholeIntRange) {
   for (int i = 0; i < 64; ++i) negatives += TnString(std::to_string(rng())).hash() < 0 ? 1 : 0;
   EXPECT_GT(negatives, 0);
   EXPECT_LT(negatives, 64);
+}
+
+// The hash places names in a table's buckets and so decides the order in which a catalogue is
+// listed; it must not change between releases, however the string was built.
+TEST(TnStringTest, HashIsTheSameHoweverTheStringWasBuilt) {
+  EXPECT_EQ(TnString().hash(), -2128831035);
+  EXPECT_EQ(TnString("a").hash(), -468965076);
+  EXPECT_EQ(TnString(std::string("Brick")).hash(), -556545414);
+  EXPECT_EQ(kName.hash(), -876609033);
+
+  TnString built;
+  built.append('A').append(TnString("\xBB")).append('\0').append('B');
+  EXPECT_EQ(built, kName);
+  EXPECT_EQ(built.hash(), kName.hash());
+
+  TnString twice("ab");
+  twice.append(twice);
+  EXPECT_EQ(twice, "abab");
+  EXPECT_EQ(twice.hash(), -667351383);
+
+  TnString copy = kName;
+  TnString moved = std::move(copy);
+  EXPECT_EQ(moved.hash(), kName.hash());
+  // A moved-from string is the empty string, hash included, so it still compares truly.
+  EXPECT_EQ(copy, TnString());  // NOLINT(bugprone-use-after-move)
+  EXPECT_EQ(copy.hash(), TnString().hash());
+  TnString target("x");
+  target = std::move(moved);
+  EXPECT_EQ(target, kName);
+  EXPECT_EQ(moved, "");  // NOLINT(bugprone-use-after-move)
+  EXPECT_EQ(moved.append('a').hash(), TnString("a").hash());
 }
 
 TEST(TnGenericStringTest, GivesAWritableTerminatedCopy) {

@@ -27,7 +27,7 @@ class TnHashTable;
 // keeps its entries in the order of adding. Walks (getKeyList, getContentList, traverse) visit
 // bucket 0 upward, and inside a bucket in the order of adding. Every entry is its own allocation:
 // pointers to a stored record or key stay valid until that entry is removed, the table is
-// emptied or destroyed. Even const operations move the buckets' cursors.
+// emptied or destroyed.
 template <class T>
 class TnHashTable<T, TnString> {
  public:
@@ -69,8 +69,11 @@ class TnHashTable<T, TnString> {
   Bucket& bucketOf(const TnString& key) const {
     return buckets[loomset::detail::hashBucket(key.hash(), bucketCount)];
   }
-  // Position of the key's entry inside `bucket`, the key's bucket, or -1.
-  static int find(const Bucket& bucket, const TnString& key);
+  // The key's entry inside `bucket`, the key's bucket, or null; its position goes to `*index`
+  // when that is given.
+  static Entry* find(const Bucket& bucket, const TnString& key, int* index = nullptr) {
+    return bucket.firstWhere([&key](const Entry& entry) { return entry.key == key; }, index);
+  }
   // Calls `visit` with every entry in visiting order until it returns true.
   template <class Visit>
   void visitEntries(Visit visit) const;
@@ -110,35 +113,31 @@ TnHashTable<T, TnString>::~TnHashTable() {
 template <class T>
 int TnHashTable<T, TnString>::add(const T& record, const TnString& key) {
   Bucket& bucket = bucketOf(key);
-  if (find(bucket, key) != -1) return 1;
+  if (find(bucket, key) != nullptr) return 1;
   bucket.add(Entry(key, record));
   return 0;
 }
 
 template <class T>
 const T* TnHashTable<T, TnString>::lookup(const TnString& key) const {
-  const Bucket& bucket = bucketOf(key);
-  const int pos = find(bucket, key);
-  if (pos == -1) return nullptr;
-  return &bucket[static_cast<unsigned int>(pos)].record;
+  const Entry* entry = find(bucketOf(key), key);
+  return entry != nullptr ? &entry->record : nullptr;
 }
 
 template <class T>
 int TnHashTable<T, TnString>::lookupBucket(const TnString& key, T& record, TnString& keyOut) const {
-  const Bucket& bucket = bucketOf(key);
-  const int pos = find(bucket, key);
-  if (pos == -1) return -1;
-  const Entry& entry = bucket[static_cast<unsigned int>(pos)];
-  record = entry.record;
-  keyOut = entry.key;
+  const Entry* entry = find(bucketOf(key), key);
+  if (entry == nullptr) return -1;
+  record = entry->record;
+  keyOut = entry->key;
   return 0;
 }
 
 template <class T>
 void TnHashTable<T, TnString>::remove(const TnString& key) {
   Bucket& bucket = bucketOf(key);
-  const int pos = find(bucket, key);
-  if (pos != -1) bucket.removeByIndex(pos);
+  int pos = -1;
+  if (find(bucket, key, &pos) != nullptr) bucket.removeByIndex(pos);
 }
 
 template <class T>
@@ -183,21 +182,10 @@ void TnHashTable<T, TnString>::traverse(int (*fn)(const T*, void*), void* arg) c
 }
 
 template <class T>
-int TnHashTable<T, TnString>::find(const Bucket& bucket, const TnString& key) {
-  for (unsigned int i = 0; i < bucket.length(); ++i) {
-    if (bucket[i].key == key) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-template <class T>
 template <class Visit>
 void TnHashTable<T, TnString>::visitEntries(Visit visit) const {
   for (int b = 0; b < bucketCount; ++b) {
-    const Bucket& bucket = buckets[b];
-    for (unsigned int i = 0; i < bucket.length(); ++i) {
-      if (visit(bucket[i])) return;
-    }
+    if (buckets[b].firstWhere(visit) != nullptr) return;
   }
 }
 

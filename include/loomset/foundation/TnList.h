@@ -63,6 +63,10 @@ class TnList {
   void forEach(void (*fn)(T, void*), void* arg);
   // The stored copy of the first element for which `fn` is non-zero, or null.
   T* firstThat(int (*fn)(T, void*), void* arg) const;
+  // The first element, walking from the first, for which `match(element)` is true, or null; its
+  // index goes to `*index` when that is given. The cursor stays where it was.
+  template <class Match>
+  T* firstWhere(Match match, int* index = nullptr) const;
   unsigned int length() const { return count; }
 
   int operator==(const TnList& other) const;
@@ -265,6 +269,19 @@ T* TnList<T>::firstThat(int (*fn)(T, void*), void* arg) const {
   Node* node = head;
   for (unsigned int i = 0; i < count; ++i, node = node->next) {
     if (fn(*node->element, arg) != 0) return node->element;
+  }
+  return nullptr;
+}
+
+template <class T>
+template <class Match>
+T* TnList<T>::firstWhere(Match match, int* index) const {
+  Node* node = head;
+  for (unsigned int i = 0; i < count; ++i, node = node->next) {
+    if (match(*node->element)) {
+      if (index != nullptr) *index = static_cast<int>(i);
+      return node->element;
+    }
   }
   return nullptr;
 }
