@@ -1,32 +1,23 @@
 #include "loomset/foundation/StreamPrimitives.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "RecordBuffer.h"
+#include "StreamWindow.h"
+
 namespace {
 
-void putUnsigned(unsigned char* out, std::uint64_t value, int byteCount) {
-  for (int i = 0; i < byteCount; ++i) out[i] = static_cast<unsigned char>(value >> (8 * i));
-}
+using loomset::detail::putUnsigned;
+using loomset::detail::StreamWindow;
 
 std::uint64_t getUnsigned(const unsigned char* in, int byteCount) {
   std::uint64_t value = 0;
   for (int i = 0; i < byteCount; ++i) value |= static_cast<std::uint64_t>(in[i]) << (8 * i);
   return value;
-}
-
-bool encodeFloat(double value, unsigned char* out) {
-  // Checked before the conversion: a double beyond the float range has no float value.
-  if (!(std::fabs(value) <= FLT_MAX)) return false;
-  const float f = static_cast<float>(value);
-  std::uint32_t bits;
-  std::memcpy(&bits, &f, sizeof bits);
-  putUnsigned(out, bits, 4);
-  return true;
 }
 
 bool decodeFloat(const unsigned char* in, double* value) {
@@ -49,20 +40,31 @@ bool decodeDouble(const unsigned char* in, double* value) {
 
 int writeFPair(TnStream& stream, double x, double y) {
   unsigned char buffer[8];
-  if (!encodeFloat(x, buffer) || !encodeFloat(y, buffer + 4)) return 1;
+  if (!loomset::detail::encodeFPair(x, y, buffer)) return 1;
   return stream.writeBytes(buffer, sizeof buffer) == 0 ? 0 : 1;
 }
 
-// Peeks a pair of `width`-byte coordinates, decodes both, and only then consumes them.
+// Decodes a pair of `width`-byte coordinates, and only then consumes them: from the stream's read
+// window when it holds them, else by a peek and a read.
 int readPair(TnStream& stream, int width, double* x, double* y) {
-  unsigned char buffer[16];
   const auto size = static_cast<std::size_t>(2 * width);
-  if (stream.peekBytes(buffer, size) != 0) return 1;
+  unsigned char buffer[16];
+  const unsigned char* in = StreamWindow::bytes(stream, size);
+  const bool inWindow = in != nullptr;
+  if (!inWindow) {
+    if (stream.peekBytes(buffer, size) != 0) return 1;
+    in = buffer;
+  }
   double px;
   double py;
-  const bool ok = width == 4 ? decodeFloat(buffer, &px) && decodeFloat(buffer + 4, &py)
-                             : decodeDouble(buffer, &px) && decodeDouble(buffer + 8, &py);
-  if (!ok || stream.readBytes(buffer, size) != 0) return 1;
+  const bool ok = width == 4 ? decodeFloat(in, &px) && decodeFloat(in + 4, &py)
+                             : decodeDouble(in, &px) && decodeDouble(in + 8, &py);
+  if (!ok) return 1;
+  if (inWindow) {
+    StreamWindow::consume(stream, size);
+  } else if (stream.readBytes(buffer, size) != 0) {
+    return 1;
+  }
   *x = px;
   *y = py;
   return 0;
@@ -87,11 +89,18 @@ int writeSigned(TnStream& stream, long value, int byteCount) {
 
 template <typename Integer>
 int readSigned(TnStream& stream, int byteCount, Integer* value) {
+  if (value == nullptr) return 1;
+  const auto size = static_cast<std::size_t>(byteCount);
   unsigned char buffer[4];
-  if (value == nullptr || stream.readBytes(buffer, static_cast<std::size_t>(byteCount)) != 0) {
+  const unsigned char* in = StreamWindow::bytes(stream, size);
+  if (in != nullptr) {
+    StreamWindow::consume(stream, size);
+  } else if (stream.readBytes(buffer, size) == 0) {
+    in = buffer;
+  } else {
     return 1;
   }
-  const auto bits = static_cast<std::int64_t>(getUnsigned(buffer, byteCount));
+  const auto bits = static_cast<std::int64_t>(getUnsigned(in, byteCount));
   const std::int64_t span = std::int64_t{1} << (8 * byteCount);
   *value = static_cast<Integer>(bits >= span / 2 ? bits - span : bits);
   return 0;
@@ -104,23 +113,28 @@ int writeShort(TnStream& stream, short value) { return writeSigned(stream, value
 int readShort(TnStream& stream, short* value) { return readSigned(stream, 2, value); }
 
 int writeLong(TnStream& stream, long value) {
-  if (value < INT32_MIN || value > INT32_MAX) return 1;
+  if (!loomset::detail::fitsLong(value)) return 1;
   return writeSigned(stream, value, 4);
 }
 
 int readLong(TnStream& stream, long* value) { return readSigned(stream, 4, value); }
 
 int writeString(TnStream& stream, const TnString& value) {
-  const std::size_t n = value.length();
-  if (n > 0xFFFFu) return 1;
   // One buffer, so that a refused write leaves no count without its bytes.
-  std::vector<unsigned char> buffer(2 + n);
-  putUnsigned(buffer.data(), n, 2);
-  if (n > 0) std::memcpy(buffer.data() + 2, value.data(), n);
+  loomset::detail::RecordBuffer buffer;
+  if (loomset::detail::writeString(buffer, value) != 0) return 1;
   return stream.writeBytes(buffer.data(), buffer.size()) == 0 ? 0 : 1;
 }
 
 int readString(TnStream& stream, TnString& value) {
+  if (const unsigned char* count = StreamWindow::bytes(stream, 2)) {
+    const auto n = static_cast<std::size_t>(getUnsigned(count, 2));
+    if (const unsigned char* text = StreamWindow::bytes(stream, 2 + n)) {
+      value = TnString(reinterpret_cast<const char*>(text) + 2, n);
+      StreamWindow::consume(stream, 2 + n);
+      return 0;
+    }
+  }
   unsigned char count[2];
   if (stream.peekBytes(count, sizeof count) != 0) return 1;
   const auto n = static_cast<std::size_t>(getUnsigned(count, 2));

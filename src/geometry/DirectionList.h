@@ -1,5 +1,10 @@
 #pragma once
 
+#include <iterator>
+
+#include "foundation/RecordBuffer.h"
+#include "foundation/ShortValues.h"
+#include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnCoord.h"
 #include "loomset/foundation/TnVector.h"
 #include "loomset/foundation/Tolerance.h"
@@ -10,10 +15,16 @@ namespace loomset::detail {
 using Directions = TnDirectionPattern::Directions;
 
 // Stores (vector, flag) in the node at `at`, or appends it when `at` is the end of `out`, and
-// returns the position after it. Refilling a list front to back this way reuses its nodes before
-// it allocates any; the caller erases what is left from the returned position on.
+// returns the position after it. Refilling a list front to back this way reuses its nodes, then
+// those of `spare`, before it allocates any; the caller erases what is left from the returned
+// position on.
 inline Directions::iterator putDirection(Directions& out, Directions::iterator at,
-                                         const TnVector<double>& vector, int flag) {
+                                         const TnVector<double>& vector, int flag,
+                                         Directions* spare = nullptr) {
+  if (at == out.end() && spare != nullptr && !spare->empty()) {
+    out.splice(out.end(), *spare, spare->begin());
+    at = std::prev(out.end());
+  }
   if (at == out.end()) {
     out.emplace_back(vector, flag);
     return out.end();
@@ -21,6 +32,28 @@ inline Directions::iterator putDirection(Directions& out, Directions::iterator a
   at->first = vector;
   at->second = flag;
   return ++at;
+}
+
+// The newest motif format: version 1 stored doubles, version 2 floats, version 3 adds the jump
+// flags.
+constexpr short kMotifFormatVersion = 3;
+
+// Puts a motif on `out`, a stream or a RecordBuffer, in the newest format: version, reference
+// line, entry count, then each vector and its jump flag, the flag held to 16 bits. Returns 1 at
+// the first value refused, and refuses a motif of more than 32767 entries before any value.
+template <class Out>
+int writeMotif(Out& out, const TnVector<double>& referenceLine, const Directions& directions) {
+  // A longer motif has no count that would read back as itself.
+  if (directions.size() > kMaxShortCount) return 1;
+  if (writeShort(out, kMotifFormatVersion) != 0 || writeFVector(out, referenceLine) != 0 ||
+      writeShort(out, static_cast<short>(directions.size())) != 0) {
+    return 1;
+  }
+  for (const auto& entry : directions) {
+    if (writeFVector(out, entry.first) != 0 || writeShort(out, saturatedShort(entry.second)) != 0)
+      return 1;
+  }
+  return 0;
 }
 
 // The jump flag of the first or the last entry; 0 for an empty motif.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 
 #include "foundation/ShortValues.h"
 #include "geometry/DirectionList.h"
@@ -17,7 +18,6 @@ using loomset::detail::putDirection;
 
 namespace {
 
-constexpr short kFormatVersion = 3;
 // The last vector of a repeat and the first of the next still make one straight run when they
 // lie within half a unit and 5 degrees (pi taken as 3.141592654) of one line.
 constexpr double kRunDistance = 0.5;
@@ -77,24 +77,29 @@ int TnDirectionPattern::operator<(const TnDirectionPattern& other) const {
 int TnDirectionPattern::operator>(const TnDirectionPattern& other) const { return other < *this; }
 
 int TnDirectionPattern::write(TnStream& stream) const {
-  // A longer motif has no count that would read back as itself.
-  if (directions.size() > loomset::detail::kMaxShortCount) return 1;
-  if (writeShort(stream, kFormatVersion) != 0 || writeFVector(stream, referenceLine) != 0 ||
-      writeShort(stream, static_cast<short>(directions.size())) != 0) {
-    return 1;
-  }
-  for (const auto& entry : directions) {
-    if (writeFVector(stream, entry.first) != 0 ||
-        writeShort(stream, loomset::detail::saturatedShort(entry.second)) != 0)
-      return 1;
-  }
-  return 0;
+  return loomset::detail::writeWhole(stream, [this](auto& out) {
+    return loomset::detail::writeMotif(out, referenceLine, directions);
+  });
 }
 
 int TnDirectionPattern::read(TnStream& stream) {
+  Directions spare;
+  return read(stream, spare);
+}
+
+void TnDirectionPattern::resetInto(Directions& spare) {
+  // The first entry stays for the default motif's one entry to be assigned into.
+  if (!directions.empty())
+    spare.splice(spare.end(), directions, std::next(directions.begin()), directions.end());
+  spare.splice(spare.end(), cachedForward);
+  spare.splice(spare.end(), cachedBackward);
+  *this = TnDirectionPattern();
+}
+
+int TnDirectionPattern::read(TnStream& stream, Directions& spare) {
   short version = 0;
   if (readShort(stream, &version) != 0) return 1;
-  if (version < 1 || version > kFormatVersion) return 2;
+  if (version < 1 || version > loomset::detail::kMotifFormatVersion) return 2;
   // Version 1 stored doubles, the later ones floats; only version 3 stores the jump flags.
   const auto readVector = version == 1 ? readDVector : readFVector;
   if (readVector(stream, &referenceLine) != 0) return 1;
@@ -112,7 +117,7 @@ int TnDirectionPattern::read(TnStream& stream) {
       break;
     }
     end += vector;
-    at = putDirection(directions, at, vector, flag);
+    at = putDirection(directions, at, vector, flag, &spare);
   }
   directions.erase(at, directions.end());
   if (failed != 0 || settleMotif(end) != 0) return 1;

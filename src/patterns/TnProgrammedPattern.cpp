@@ -1,6 +1,8 @@
 #include "loomset/patterns/TnProgrammedPattern.h"
 
+#include "foundation/RecordBuffer.h"
 #include "foundation/ShortValues.h"
+#include "geometry/DirectionList.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnCoord.h"
 
@@ -36,14 +38,18 @@ int TnProgrammedPattern::isSamePattern(const TnProgrammedPattern& other) const {
 
 int TnProgrammedPattern::write(TnStream* stream) {
   if (stream == nullptr || patternDescription.size() > loomset::detail::kMaxShortCount) return 1;
-  if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0 ||
-      writeShort(*stream, static_cast<short>(patternDescription.size())) != 0) {
-    return 1;
-  }
-  for (const auto& pair : patternDescription) {
-    if (writeString(*stream, pair.first) != 0 || pair.second.write(*stream) != 0) return 1;
-  }
-  return 0;
+  return loomset::detail::writeWhole(*stream, [this](auto& out) {
+    if (writeShort(out, kVersion) != 0 || writeString(out, name) != 0 ||
+        writeShort(out, static_cast<short>(patternDescription.size())) != 0) {
+      return 1;
+    }
+    for (const auto& pair : patternDescription) {
+      if (writeString(out, pair.first) != 0 ||
+          loomset::detail::writeMotif(out, pair.second.referenceLine, pair.second.directions) != 0)
+        return 1;
+    }
+    return 0;
+  });
 }
 
 int TnProgrammedPattern::read(TnStream* stream) {
@@ -53,15 +59,28 @@ int TnProgrammedPattern::read(TnStream* stream) {
   if (version != kVersion) return 2;
   short count = 0;
   if (readString(*stream, name) != 0 || readShort(*stream, &count) != 0) return 1;
-  patternDescription.clear();
-  for (int i = 0; i < count; ++i) {
-    auto& pair = patternDescription.emplace_back();
+  // The pairs are read over the old ones, each first made a fresh pair, so that reading many
+  // patterns into one record reuses its memory; the list nodes of old motifs go to `spare`.
+  TnDirectionPattern::Directions spare;
+  auto at = patternDescription.begin();
+  int result = 0;
+  for (int i = 0; i < count && result == 0; ++i, ++at) {
+    if (at == patternDescription.end()) {
+      at = patternDescription.emplace(at);
+    } else {
+      at->first = TnString();
+      at->second.resetInto(spare);
+    }
     TnString threadId;
-    if (readString(*stream, threadId) != 0) return 1;
-    pair.first = threadId;
-    if (pair.second.read(*stream) != 0) return 1;
+    if (readString(*stream, threadId) != 0) {
+      result = 1;
+    } else {
+      at->first = threadId;
+      result = at->second.read(*stream, spare) != 0 ? 1 : 0;
+    }
   }
-  return 0;
+  patternDescription.erase(at, patternDescription.end());
+  return result;
 }
 
 std::ostream& TnProgrammedPattern::printTo(std::ostream& out) const {

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "geometry/DirectionPatternTestSupport.h"
@@ -5,6 +7,8 @@
 #include "loomset/geometry/TnDirectionPattern.h"
 
 namespace {
+
+using Bytes = std::vector<unsigned char>;
 
 TEST(TnDirectionPatternStreamTest, WritesVersion3ReadsItBackAndStopsAtTheFirstFailure) {
   EXPECT_EQ(written(TnDirectionPattern()), StreamBytes().s(3).f(1, 0).s(1).f(1, 0).s(0).bytes());
@@ -67,6 +71,21 @@ TEST(TnDirectionPatternStreamTest, ReadRefusesEndPointOrTurnedVectorsThatAreNotF
   EXPECT_EQ(pattern.isSkipEndPoint(), 1);
   // The box is still the default one.
   EXPECT_EQ(pattern.upperRight, TnVector<double>(1, 0));
+}
+
+TEST(TnDirectionPatternStreamTest, WriteStopsBeforeAVectorSinglePrecisionCannotHold) {
+  DirectionPatternProbe pattern;
+  pattern.referenceLine = TnVector<double>(3, 0);
+  pattern.directions = motif({{1, 0, 0}, {1, 0.5, 1}, {1e39, 0, 0}, {1, 0, 0}});
+  TnMemoryStream stream;
+  EXPECT_EQ(pattern.write(stream), 1);
+  const Bytes start = StreamBytes().s(3).f(3, 0).s(4).f(1, 0).s(0).f(1, 0.5).s(1).bytes();
+  EXPECT_EQ(stream.bytes(), start);
+  // Written again after them, the same start follows.
+  EXPECT_EQ(pattern.write(stream), 1);
+  Bytes twice = start;
+  twice.insert(twice.end(), start.begin(), start.end());
+  EXPECT_EQ(stream.bytes(), twice);
 }
 
 TEST(TnDirectionPatternStreamTest, WriteRefusesLongMotifsAndSaturatesFlags) {

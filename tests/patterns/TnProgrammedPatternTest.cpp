@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,92 @@ TEST(TnProgrammedPatternStreamTest, WritesTheExactRecordReadsItBackAndStopsAtAFa
   // The read replaces the pairs held before.
   reread(record("Pattern \xBB 1", kPairs), record("old", {{"x", TnDirectionPattern()}}));
   expectWriteStopsAtTheFirstFailure(record("P", kPairs));
+}
+
+TEST(TnProgrammedPatternStreamTest, WriteStopsBeforeAVectorSinglePrecisionCannotHold) {
+  DirectionPatternProbe bad;
+  bad.directions = motif({{1, 0, 0}, {-1e39, 0, 0}});
+  TnMemoryStream stream;
+  EXPECT_EQ(record("P", {kSecond, {"Bad", bad}}).write(&stream), 1);
+  Bytes expected = StreamBytes().s(1).str("P").s(2).str("Blue").bytes();
+  const Bytes motifBytes = written(kSecond.second);
+  expected.insert(expected.end(), motifBytes.begin(), motifBytes.end());
+  const Bytes rest = StreamBytes().str("Bad").s(3).f(1, 0).s(2).f(1, 0).s(0).bytes();
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  EXPECT_EQ(stream.bytes(), expected);
+}
+
+// The motif fields that only the class and its heirs see.
+struct MotifFields : TnDirectionPattern {
+  static constexpr auto lowerLeftOf = &MotifFields::lowerLeft;
+  static constexpr auto upperRightOf = &MotifFields::upperRight;
+  static constexpr auto spanOf = &MotifFields::cachedSpan;
+  static constexpr auto forwardOf = &MotifFields::cachedForward;
+  static constexpr auto backwardOf = &MotifFields::cachedBackward;
+};
+
+std::string textOf(const TnVector<double>& v) {
+  return std::to_string(v.xval()) + "," + std::to_string(v.yval());
+}
+
+// Everything a read can leave in a record, placement caches included.
+std::string stateOf(const TnProgrammedPattern& pattern) {
+  std::string out = std::string(pattern.getId()) + "|";
+  for (const auto& [thread, motif] : pattern.getPatternDescription()) {
+    out += std::string(thread) + ":" + std::to_string(motif.isSkipEndPoint()) +
+           std::to_string(motif.isMirrored()) + std::to_string(motif.isFlipped()) + " " +
+           textOf(motif.getReferenceLine()) + " box " + textOf(motif.*MotifFields::lowerLeftOf) +
+           " " + textOf(motif.*MotifFields::upperRightOf) + " span " +
+           textOf(motif.*MotifFields::spanOf);
+    for (const Directions* list : {&motif.getForwardDirections(), &(motif.*MotifFields::forwardOf),
+                                   &(motif.*MotifFields::backwardOf)}) {
+      out += " [";
+      for (const auto& [v, flag] : *list) out += textOf(v) + "," + std::to_string(flag) + ";";
+      out += "]";
+    }
+    out += "|";
+  }
+  return out;
+}
+
+// A record read over an old one keeps the old pairs until the new count is read; from then on it
+// holds just what a new record would.
+TEST(TnProgrammedPatternStreamTest, ReadingIntoAUsedRecordLeavesWhatReadingIntoANewOneDoes) {
+  // The used record has more pairs and longer motifs than the stream, mirrored and flipped,
+  // with placements cached.
+  Description used = kPairs;
+  used.push_back(kPairs.back());
+  used.push_back(
+      {"Long",
+       shaped({5, 0},
+              motif({{1, 0, 0}, {1, 1, 0}, {1, -1, 1}, {1, 0, 0}, {1, 0.5, 0}, {0, -0.5, 0}}))});
+  for (auto& [thread, motif] : used) {
+    motif.mirror();
+    motif.flip();
+    motif.getDirections(TnCoord<double>(0, 0), TnCoord<double>(9, 3), 0);
+    motif.getDirections(TnCoord<double>(0, 0), TnCoord<double>(9, 3), 1);
+  }
+  // Copies start with empty caches; assigning over pairs that exist copies them too.
+  const auto usedRecord = [&used](const char* name) {
+    TnProgrammedPattern pattern = record(name, Description(used.size()));
+    pattern.setPatternDescription(used);
+    return pattern;
+  };
+  ASSERT_NE(stateOf(usedRecord("old")), stateOf(record("old", used)));
+
+  const char* name = "Pattern \xBB 1";
+  const Bytes bytes = written(record(name, {kSecond, kFirst, kPairs.back()}));
+  const std::size_t nameEnd = 2 + 2 + std::string(name).size();
+  for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+    const Bytes part(bytes.begin(), bytes.begin() + static_cast<long>(cut));
+    TnProgrammedPattern fresh;
+    TnProgrammedPattern reused = usedRecord("old");
+    EXPECT_EQ(readBytes(reused, part), readBytes(fresh, part)) << "cut " << cut;
+    const std::string expected = cut < nameEnd       ? stateOf(usedRecord("old"))
+                                 : cut < nameEnd + 2 ? stateOf(usedRecord(name))
+                                                     : stateOf(fresh);
+    EXPECT_EQ(stateOf(reused), expected) << "cut " << cut;
+  }
 }
 
 TEST(TnProgrammedPatternStreamTest, ReadEmptiesOnACountOfZeroOrLessAndFailsOnAnUnknownMotif) {

@@ -4,6 +4,10 @@
 
 #include "loomset/Export.h"
 
+namespace loomset::detail {
+class StreamWindow;
+}
+
 // A byte stream. Each call returns 0 on success and non-zero on failure; a call that fails
 // moves nothing: no byte is consumed, and no byte is written.
 class LOOMSET_API TnStream {
@@ -18,4 +22,22 @@ class LOOMSET_API TnStream {
   virtual int readBytes(void* data, std::size_t size) = 0;
   // Copies the next `size` bytes into `data` without consuming them.
   virtual int peekBytes(void* data, std::size_t size) = 0;
+
+ protected:
+  // A stream whose next bytes already sit in memory may show them as a read window, [next, end):
+  // the typed readers then take values from it directly, without a call per value, and consume
+  // them by moving `next` forward. Such a stream keeps its read position in readWindowNext() and
+  // shows the window again whenever its bytes move. The window starts empty, so a stream that
+  // never shows one is read through readBytes and peekBytes alone.
+  void setReadWindow(const unsigned char* next, const unsigned char* end) {
+    readNext_ = next;
+    readEnd_ = end;
+  }
+  const unsigned char* readWindowNext() const { return readNext_; }
+
+ private:
+  friend class loomset::detail::StreamWindow;
+
+  const unsigned char* readNext_ = nullptr;
+  const unsigned char* readEnd_ = nullptr;
 };

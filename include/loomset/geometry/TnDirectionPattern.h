@@ -9,6 +9,8 @@
 #include "loomset/foundation/TnStream.h"
 #include "loomset/foundation/TnVector.h"
 
+class TnProgrammedPattern;
+
 // Motifs and their placements are lists of (displacement, jump flag) entries.
 extern template class LOOMSET_API std::list<std::pair<TnVector<double>, int>>;
 
@@ -125,6 +127,13 @@ class LOOMSET_API TnDirectionPattern {
   Directions cachedBackward;
 
  private:
+  friend class TnProgrammedPattern;
+
+  // read(stream), taking the list nodes it needs beyond the motif's own from `spare` before it
+  // allocates any.
+  int read(TnStream& stream, Directions& spare);
+  // Makes this the default motif, moving the nodes of its lists to `spare` for a later read.
+  void resetInto(Directions& spare);
   // Writes the placement over `out` from `at` on (appending past its end); returns the position
   // after the last entry written.
   Directions::iterator placeOver(const TnCoord<double>& start, const TnCoord<double>& end,

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "loomset/foundation/TnCoord.h"
+#include "loomset/foundation/TnStream.h"
+#include "loomset/foundation/TnString.h"
+#include "loomset/foundation/TnVector.h"
+
+namespace loomset::detail {
+
+// The byte encodings of the typed stream values.
+
+inline void putUnsigned(unsigned char* out, std::uint64_t value, int byteCount) {
+  for (int i = 0; i < byteCount; ++i) out[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// False, writing nothing, for a value that single precision cannot hold.
+inline bool encodeFloat(double value, unsigned char* out) {
+  // Checked before the conversion: a double beyond the float range has no float value.
+  if (!(std::fabs(value) <= FLT_MAX)) return false;
+  const float f = static_cast<float>(value);
+  std::uint32_t bits;
+  std::memcpy(&bits, &f, sizeof bits);
+  putUnsigned(out, bits, 4);
+  return true;
+}
+
+inline bool encodeFPair(double x, double y, unsigned char* out) {
+  return encodeFloat(x, out) && encodeFloat(y, out + 4);
+}
+
+// A long goes on a stream as a signed 32-bit value; others are refused, not wrapped.
+inline bool fitsLong(long value) { return value >= INT32_MIN && value <= INT32_MAX; }
+
+// The bytes of one record, collected in memory so that the stream sees the whole record in one
+// write instead of one call per value. It takes the same typed values as a stream, through the
+// overloads below, and refuses the same ones.
+class RecordBuffer {
+ public:
+  RecordBuffer() = default;
+  RecordBuffer(const RecordBuffer&) = delete;
+  RecordBuffer& operator=(const RecordBuffer&) = delete;
+
+  // Room for `size` more bytes at the end, to be filled by the caller.
+  unsigned char* extend(std::size_t size) {
+    if (size > capacity_ - size_) grow(size);
+    unsigned char* at = data_ + size_;
+    size_ += size;
+    return at;
+  }
+  // Gives back the last `size` bytes.
+  void shrink(std::size_t size) { size_ -= size; }
+  const unsigned char* data() const { return data_; }
+  std::size_t size() const { return size_; }
+
+ private:
+  // Most records fit the inline bytes; a longer one moves to the heap, doubling as it grows.
+  void grow(std::size_t size) {
+    std::size_t capacity = 2 * capacity_;
+    while (capacity - size_ < size) capacity *= 2;
+    std::unique_ptr<unsigned char[]> heap(new unsigned char[capacity]);
+    std::memcpy(heap.get(), data_, size_);
+    heap_ = std::move(heap);
+    data_ = heap_.get();
+    capacity_ = capacity;
+  }
+
+  unsigned char inline_[512];
+  std::unique_ptr<unsigned char[]> heap_;
+  unsigned char* data_ = inline_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = sizeof inline_;
+};
+
+inline int writeShort(RecordBuffer& out, short value) {
+  putUnsigned(out.extend(2), static_cast<std::uint64_t>(value), 2);
+  return 0;
+}
+
+inline int writeLong(RecordBuffer& out, long value) {
+  if (!fitsLong(value)) return 1;
+  putUnsigned(out.extend(4), static_cast<std::uint64_t>(value), 4);
+  return 0;
+}
+
+inline int writeString(RecordBuffer& out, const TnString& value) {
+  const std::size_t n = value.length();
+  if (n > 0xFFFFu) return 1;
+  unsigned char* at = out.extend(2 + n);
+  putUnsigned(at, n, 2);
+  if (n > 0) std::memcpy(at + 2, value.data(), n);
+  return 0;
+}
+
+inline int writeFPair(RecordBuffer& out, double x, double y) {
+  if (encodeFPair(x, y, out.extend(8))) return 0;
+  out.shrink(8);
+  return 1;
+}
+
+inline int writeFVector(RecordBuffer& out, const TnVector<double>& value) {
+  return writeFPair(out, value.xval(), value.yval());
+}
+
+inline int writeFPoint(RecordBuffer& out, const TnCoord<double>& value) {
+  return writeFPair(out, value.xval(), value.yval());
+}
+
+// Writes a record through `writeFields(out)`, which puts its values on `out` one by one and
+// returns the record's result; it is called with a RecordBuffer and, when that is refused, with
+// the stream. Writing whole records this way gives the stream one call per record. When a value
+// cannot be encoded or the stream refuses the record, the record is written again value by
+// value, so that the stream ends with exactly the values before the refused one and the result
+// is that value's, as if the record had gone to the stream directly.
+template <class WriteFields>
+int writeWhole(TnStream& stream, WriteFields writeFields) {
+  RecordBuffer buffer;
+  if (writeFields(buffer) == 0 && stream.writeBytes(buffer.data(), buffer.size()) == 0) return 0;
+  return writeFields(stream);
+}
+
+}  // namespace loomset::detail
