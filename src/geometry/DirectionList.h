@@ -1,7 +1,5 @@
 #pragma once
 
-#include <iterator>
-
 #include "foundation/RecordBuffer.h"
 #include "foundation/ShortValues.h"
 #include "loomset/foundation/StreamPrimitives.h"
@@ -15,16 +13,10 @@ namespace loomset::detail {
 using Directions = TnDirectionPattern::Directions;
 
 // Stores (vector, flag) in the node at `at`, or appends it when `at` is the end of `out`, and
-// returns the position after it. Refilling a list front to back this way reuses its nodes, then
-// those of `spare`, before it allocates any; the caller erases what is left from the returned
-// position on.
+// returns the position after it. Refilling a list front to back this way reuses its nodes before
+// it allocates any; the caller erases what is left from the returned position on.
 inline Directions::iterator putDirection(Directions& out, Directions::iterator at,
-                                         const TnVector<double>& vector, int flag,
-                                         Directions* spare = nullptr) {
-  if (at == out.end() && spare != nullptr && !spare->empty()) {
-    out.splice(out.end(), *spare, spare->begin());
-    at = std::prev(out.end());
-  }
+                                         const TnVector<double>& vector, int flag) {
   if (at == out.end()) {
     out.emplace_back(vector, flag);
     return out.end();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
 
 #include "foundation/ShortValues.h"
 #include "geometry/DirectionList.h"
@@ -88,11 +87,12 @@ int TnDirectionPattern::read(TnStream& stream) {
 }
 
 void TnDirectionPattern::resetInto(Directions& spare) {
-  // The first entry stays for the default motif's one entry to be assigned into.
-  if (!directions.empty())
-    spare.splice(spare.end(), directions, std::next(directions.begin()), directions.end());
+  // Whole lists move in constant time; one node comes back for the default motif's one entry to
+  // be assigned into.
+  spare.splice(spare.end(), directions);
   spare.splice(spare.end(), cachedForward);
   spare.splice(spare.end(), cachedBackward);
+  if (!spare.empty()) directions.splice(directions.end(), spare, spare.begin());
   *this = TnDirectionPattern();
 }
 
@@ -106,6 +106,8 @@ int TnDirectionPattern::read(TnStream& stream, Directions& spare) {
   short count = 0;
   if (readShort(stream, &count) != 0) return 1;
 
+  // The spare nodes go after the motif's own, to be written over before any is allocated.
+  directions.splice(directions.end(), spare);
   TnCoord<double> end(0.0, 0.0);
   auto at = directions.begin();
   int failed = 0;
@@ -117,7 +119,7 @@ int TnDirectionPattern::read(TnStream& stream, Directions& spare) {
       break;
     }
     end += vector;
-    at = putDirection(directions, at, vector, flag, &spare);
+    at = putDirection(directions, at, vector, flag);
   }
   directions.erase(at, directions.end());
   if (failed != 0 || settleMotif(end) != 0) return 1;

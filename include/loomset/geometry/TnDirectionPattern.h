@@ -129,8 +129,8 @@ class LOOMSET_API TnDirectionPattern {
  private:
   friend class TnProgrammedPattern;
 
-  // read(stream), taking the list nodes it needs beyond the motif's own from `spare` before it
-  // allocates any.
+  // read(stream), with the nodes of `spare` used for the entries before any is allocated; once
+  // the entries are reached, `spare` is left empty and the nodes not needed are freed.
   int read(TnStream& stream, Directions& spare);
   // Makes this the default motif, moving the nodes of its lists to `spare` for a later read.
   void resetInto(Directions& spare);
