@@ -12,7 +12,7 @@ namespace loomset::detail {
 template <class Record>
 class PatternTable : public TnHashTable<Record, TnString> {
  public:
-  PatternTable() : TnHashTable<Record, TnString>(211) {}
+  PatternTable() : TnHashTable<Record, TnString>(loomset::detail::kDefaultBucketCount) {}
 
   // Writes every stored record with its own printTo, in visiting order, and nothing else.
   // Returns `out`.

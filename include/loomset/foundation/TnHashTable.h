@@ -9,12 +9,19 @@
 
 namespace loomset::detail {
 
+// The bucket count of a table made without one, which every catalogue table has.
+constexpr int kDefaultBucketCount = 211;
+
 // The bucket of a key hash: its magnitude as an unsigned 32-bit number, modulo `bucketCount`.
 // The most negative int has the magnitude 2147483648. REQUIRES: bucketCount >= 1.
 inline unsigned int hashBucket(int hash, int bucketCount) {
   assert(bucketCount >= 1);
   const std::uint32_t bits = static_cast<std::uint32_t>(hash);
   const std::uint32_t magnitude = hash < 0 ? 0u - bits : bits;
+  // The remainder by the usual constant compiles to a multiplication instead of a division.
+  if (bucketCount == kDefaultBucketCount) {
+    return magnitude % static_cast<std::uint32_t>(kDefaultBucketCount);
+  }
   return magnitude % static_cast<std::uint32_t>(bucketCount);
 }
 
@@ -32,7 +39,7 @@ template <class T>
 class TnHashTable<T, TnString> {
  public:
   // A table of `n` buckets; a count below 1 is taken as 1.
-  explicit TnHashTable(int n = 211);
+  explicit TnHashTable(int n = loomset::detail::kDefaultBucketCount);
   // Copies every entry into buckets of its own; the visiting order is the same.
   TnHashTable(const TnHashTable& other);
   TnHashTable& operator=(const TnHashTable& other);

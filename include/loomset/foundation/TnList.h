@@ -158,7 +158,8 @@ T& TnList<T>::curElement() {
 template <class T>
 void TnList<T>::moveTo(unsigned int i) {
   if (count == 0) return;
-  const unsigned int r = i % count;
+  // Indices are nearly always in range; the division is left for those that wrap.
+  const unsigned int r = i < count ? i : i % count;
   if (r == 0) {
     current = head;
     currentIndex = 0;
