@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "foundation/StreamAccess.h"
 #include "loomset/foundation/TnCoord.h"
 #include "loomset/foundation/TnStream.h"
 #include "loomset/foundation/TnString.h"
@@ -31,16 +32,9 @@ inline bool encodeFloat(double value, unsigned char* out) {
   return true;
 }
 
-inline bool encodeFPair(double x, double y, unsigned char* out) {
-  return encodeFloat(x, out) && encodeFloat(y, out + 4);
-}
-
-// A long goes on a stream as a signed 32-bit value; others are refused, not wrapped.
-inline bool fitsLong(long value) { return value >= INT32_MIN && value <= INT32_MAX; }
-
-// The bytes of one record, collected in memory so that the stream sees the whole record in one
-// write instead of one call per value. It takes the same typed values as a stream, through the
-// overloads below, and refuses the same ones.
+// The bytes of one value or record, collected in memory so that the stream sees them in one
+// write. It takes the same typed values as a stream, through the overloads below, and refuses
+// the same ones.
 class RecordBuffer {
  public:
   RecordBuffer() = default;
@@ -84,7 +78,8 @@ inline int writeShort(RecordBuffer& out, short value) {
 }
 
 inline int writeLong(RecordBuffer& out, long value) {
-  if (!fitsLong(value)) return 1;
+  // A long goes on a stream as a signed 32-bit value; others are refused, not wrapped.
+  if (value < INT32_MIN || value > INT32_MAX) return 1;
   putUnsigned(out.extend(4), static_cast<std::uint64_t>(value), 4);
   return 0;
 }
@@ -99,7 +94,8 @@ inline int writeString(RecordBuffer& out, const TnString& value) {
 }
 
 inline int writeFPair(RecordBuffer& out, double x, double y) {
-  if (encodeFPair(x, y, out.extend(8))) return 0;
+  unsigned char* at = out.extend(8);
+  if (encodeFloat(x, at) && encodeFloat(y, at + 4)) return 0;
   out.shrink(8);
   return 1;
 }
@@ -112,16 +108,18 @@ inline int writeFPoint(RecordBuffer& out, const TnCoord<double>& value) {
   return writeFPair(out, value.xval(), value.yval());
 }
 
-// Writes a record through `writeFields(out)`, which puts its values on `out` one by one and
-// returns the record's result; it is called with a RecordBuffer and, when that is refused, with
-// the stream. Writing whole records this way gives the stream one call per record. When a value
-// cannot be encoded or the stream refuses the record, the record is written again value by
-// value, so that the stream ends with exactly the values before the refused one and the result
-// is that value's, as if the record had gone to the stream directly.
+// Writes a record, or a piece of one, through `writeFields(out)`, which puts its values on `out`
+// one by one and returns the result. A stream that takes whole records gets the values collected
+// in a RecordBuffer, in one write; when a value cannot be encoded or the stream refuses the
+// write, the values are written again one by one, so that the stream ends with exactly the
+// values before the refused one and the result is that value's. Other streams get the values one
+// by one from the start.
 template <class WriteFields>
 int writeWhole(TnStream& stream, WriteFields writeFields) {
-  RecordBuffer buffer;
-  if (writeFields(buffer) == 0 && stream.writeBytes(buffer.data(), buffer.size()) == 0) return 0;
+  if (StreamAccess::takesWholeRecords(stream)) {
+    RecordBuffer buffer;
+    if (writeFields(buffer) == 0 && stream.writeBytes(buffer.data(), buffer.size()) == 0) return 0;
+  }
   return writeFields(stream);
 }
 

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "RecordBuffer.h"
-#include "StreamWindow.h"
+#include "StreamAccess.h"
 
 namespace {
 
-using loomset::detail::putUnsigned;
-using loomset::detail::StreamWindow;
+using loomset::detail::RecordBuffer;
+using loomset::detail::StreamAccess;
 
 std::uint64_t getUnsigned(const unsigned char* in, int byteCount) {
   std::uint64_t value = 0;
@@ -38,33 +38,53 @@ bool decodeDouble(const unsigned char* in, double* value) {
   return true;
 }
 
-int writeFPair(TnStream& stream, double x, double y) {
-  unsigned char buffer[8];
-  if (!loomset::detail::encodeFPair(x, y, buffer)) return 1;
-  return stream.writeBytes(buffer, sizeof buffer) == 0 ? 0 : 1;
+// Encodes one value with `encode` and writes its bytes in one call, so that a refused write
+// leaves no part of the value behind.
+template <class Encode>
+int writeValue(TnStream& stream, Encode encode) {
+  RecordBuffer buffer;
+  if (encode(buffer) != 0) return 1;
+  return stream.writeBytes(buffer.data(), buffer.size()) == 0 ? 0 : 1;
 }
 
-// Decodes a pair of `width`-byte coordinates, and only then consumes them: from the stream's read
-// window when it holds them, else by a peek and a read.
+// The next `size` bytes without consuming them: straight from the stream's read window when it
+// holds them, else copied into `buffer` by a peek. Null when the stream cannot show them.
+const unsigned char* peekAt(TnStream& stream, unsigned char* buffer, std::size_t size) {
+  if (const unsigned char* in = StreamAccess::window(stream, size)) return in;
+  return stream.peekBytes(buffer, size) == 0 ? buffer : nullptr;
+}
+
+// Consumes the `size` bytes that peekAt has shown at `seen`.
+int consumeSeen(TnStream& stream, const unsigned char* seen, unsigned char* buffer,
+                std::size_t size) {
+  if (seen != buffer) {
+    StreamAccess::consume(stream, size);
+    return 0;
+  }
+  return stream.readBytes(buffer, size);
+}
+
+// Consumes the next `size` bytes: from the read window, else read into `buffer`. Null when the
+// stream does not hold them.
+const unsigned char* take(TnStream& stream, unsigned char* buffer, std::size_t size) {
+  if (const unsigned char* in = StreamAccess::window(stream, size)) {
+    StreamAccess::consume(stream, size);
+    return in;
+  }
+  return stream.readBytes(buffer, size) == 0 ? buffer : nullptr;
+}
+
+// Decodes a pair of `width`-byte coordinates, and only then consumes them.
 int readPair(TnStream& stream, int width, double* x, double* y) {
   const auto size = static_cast<std::size_t>(2 * width);
   unsigned char buffer[16];
-  const unsigned char* in = StreamWindow::bytes(stream, size);
-  const bool inWindow = in != nullptr;
-  if (!inWindow) {
-    if (stream.peekBytes(buffer, size) != 0) return 1;
-    in = buffer;
-  }
+  const unsigned char* in = peekAt(stream, buffer, size);
+  if (in == nullptr) return 1;
   double px;
   double py;
   const bool ok = width == 4 ? decodeFloat(in, &px) && decodeFloat(in + 4, &py)
                              : decodeDouble(in, &px) && decodeDouble(in + 8, &py);
-  if (!ok) return 1;
-  if (inWindow) {
-    StreamWindow::consume(stream, size);
-  } else if (stream.readBytes(buffer, size) != 0) {
-    return 1;
-  }
+  if (!ok || consumeSeen(stream, in, buffer, size) != 0) return 1;
   *x = px;
   *y = py;
   return 0;
@@ -80,26 +100,12 @@ int readPairInto(TnStream& stream, int width, Pair* value) {
   return 0;
 }
 
-// Two's complement in `byteCount` bytes; the caller keeps `value` within that range.
-int writeSigned(TnStream& stream, long value, int byteCount) {
-  unsigned char buffer[4];
-  putUnsigned(buffer, static_cast<std::uint64_t>(value), byteCount);
-  return stream.writeBytes(buffer, static_cast<std::size_t>(byteCount)) == 0 ? 0 : 1;
-}
-
 template <typename Integer>
 int readSigned(TnStream& stream, int byteCount, Integer* value) {
   if (value == nullptr) return 1;
-  const auto size = static_cast<std::size_t>(byteCount);
   unsigned char buffer[4];
-  const unsigned char* in = StreamWindow::bytes(stream, size);
-  if (in != nullptr) {
-    StreamWindow::consume(stream, size);
-  } else if (stream.readBytes(buffer, size) == 0) {
-    in = buffer;
-  } else {
-    return 1;
-  }
+  const unsigned char* in = take(stream, buffer, static_cast<std::size_t>(byteCount));
+  if (in == nullptr) return 1;
   const auto bits = static_cast<std::int64_t>(getUnsigned(in, byteCount));
   const std::int64_t span = std::int64_t{1} << (8 * byteCount);
   *value = static_cast<Integer>(bits >= span / 2 ? bits - span : bits);
@@ -108,36 +114,35 @@ int readSigned(TnStream& stream, int byteCount, Integer* value) {
 
 }  // namespace
 
-int writeShort(TnStream& stream, short value) { return writeSigned(stream, value, 2); }
+int writeShort(TnStream& stream, short value) {
+  return writeValue(stream,
+                    [value](RecordBuffer& out) { return loomset::detail::writeShort(out, value); });
+}
 
 int readShort(TnStream& stream, short* value) { return readSigned(stream, 2, value); }
 
 int writeLong(TnStream& stream, long value) {
-  if (!loomset::detail::fitsLong(value)) return 1;
-  return writeSigned(stream, value, 4);
+  return writeValue(stream,
+                    [value](RecordBuffer& out) { return loomset::detail::writeLong(out, value); });
 }
 
 int readLong(TnStream& stream, long* value) { return readSigned(stream, 4, value); }
 
 int writeString(TnStream& stream, const TnString& value) {
-  // One buffer, so that a refused write leaves no count without its bytes.
-  loomset::detail::RecordBuffer buffer;
-  if (loomset::detail::writeString(buffer, value) != 0) return 1;
-  return stream.writeBytes(buffer.data(), buffer.size()) == 0 ? 0 : 1;
+  return writeValue(
+      stream, [&value](RecordBuffer& out) { return loomset::detail::writeString(out, value); });
 }
 
 int readString(TnStream& stream, TnString& value) {
-  if (const unsigned char* count = StreamWindow::bytes(stream, 2)) {
-    const auto n = static_cast<std::size_t>(getUnsigned(count, 2));
-    if (const unsigned char* text = StreamWindow::bytes(stream, 2 + n)) {
-      value = TnString(reinterpret_cast<const char*>(text) + 2, n);
-      StreamWindow::consume(stream, 2 + n);
-      return 0;
-    }
-  }
   unsigned char count[2];
-  if (stream.peekBytes(count, sizeof count) != 0) return 1;
-  const auto n = static_cast<std::size_t>(getUnsigned(count, 2));
+  const unsigned char* seen = peekAt(stream, count, sizeof count);
+  if (seen == nullptr) return 1;
+  const auto n = static_cast<std::size_t>(getUnsigned(seen, 2));
+  if (const unsigned char* text = StreamAccess::window(stream, 2 + n)) {
+    value = TnString(reinterpret_cast<const char*>(text) + 2, n);
+    StreamAccess::consume(stream, 2 + n);
+    return 0;
+  }
   // The buffer grows by doubling, and only as far as the stream has shown bytes for, so that a
   // count that the stream cannot back fails early at a small cost.
   std::vector<unsigned char> buffer(std::min<std::size_t>(2 + n, 256));
@@ -151,11 +156,13 @@ int readString(TnStream& stream, TnString& value) {
 }
 
 int writeFVector(TnStream& stream, const TnVector<double>& value) {
-  return writeFPair(stream, value.xval(), value.yval());
+  return writeValue(
+      stream, [&value](RecordBuffer& out) { return loomset::detail::writeFVector(out, value); });
 }
 
 int writeFPoint(TnStream& stream, const TnCoord<double>& value) {
-  return writeFPair(stream, value.xval(), value.yval());
+  return writeValue(
+      stream, [&value](RecordBuffer& out) { return loomset::detail::writeFPoint(out, value); });
 }
 
 int readFVector(TnStream& stream, TnVector<double>* value) {

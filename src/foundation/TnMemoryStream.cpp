@@ -3,6 +3,7 @@
 #include <cstring>
 
 TnMemoryStream::TnMemoryStream(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {
+  setTakesWholeRecords(true);
   showFrom(0);
 }
 

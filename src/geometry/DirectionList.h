@@ -48,6 +48,17 @@ int writeMotif(Out& out, const TnVector<double>& referenceLine, const Directions
   return 0;
 }
 
+// Reading motifs over old ones, reusing their memory, for records that hold many motifs.
+class ReusedMotif {
+ public:
+  // Makes `motif` the default motif, moving the nodes of its lists but one to `spare`.
+  static void reset(TnDirectionPattern& motif, Directions& spare) { motif.resetInto(spare); }
+  // motif.read(stream), with the nodes of `spare` used for its entries before any is allocated.
+  static int read(TnDirectionPattern& motif, TnStream& stream, Directions& spare) {
+    return motif.read(stream, spare);
+  }
+};
+
 // The jump flag of the first or the last entry; 0 for an empty motif.
 inline int firstFlag(const Directions& motif) { return motif.empty() ? 0 : motif.front().second; }
 inline int lastFlag(const Directions& motif) { return motif.empty() ? 0 : motif.back().second; }

@@ -28,15 +28,17 @@ bool isFinite(const TnVector<double>& v) {
 
 }  // namespace
 
-TnDirectionPattern::TnDirectionPattern()
-    : skipEndPoint(0),
-      mirrored(0),
-      flipped(0),
-      referenceLine(1.0, 0.0),
-      directions(1, Directions::value_type(TnVector<double>(1.0, 0.0), 0)),
-      lowerLeft(0.0, 0.0),
-      upperRight(0.0, 0.0),
-      cachedSpan(0.0, 0.0) {
+TnDirectionPattern::TnDirectionPattern() : directions(1) { setDefaults(); }
+
+void TnDirectionPattern::setDefaults() {
+  skipEndPoint = 0;
+  mirrored = 0;
+  flipped = 0;
+  referenceLine = TnVector<double>(1.0, 0.0);
+  directions.front() = Directions::value_type(TnVector<double>(1.0, 0.0), 0);
+  cachedSpan = TnVector<double>(0.0, 0.0);
+  cachedForward.clear();
+  cachedBackward.clear();
   setupBBoxData(0);
 }
 
@@ -87,13 +89,22 @@ int TnDirectionPattern::read(TnStream& stream) {
 }
 
 void TnDirectionPattern::resetInto(Directions& spare) {
-  // Whole lists move in constant time; one node comes back for the default motif's one entry to
-  // be assigned into.
+  // One node stays for the default entry: the motif's first, else a spare one, else a new one,
+  // allocated before anything has moved.
+  Directions kept;
+  if (!directions.empty()) {
+    kept.splice(kept.end(), directions, directions.begin());
+  } else if (!spare.empty()) {
+    kept.splice(kept.end(), spare, spare.begin());
+  } else {
+    kept.emplace_back();
+  }
+  // Whole lists move in constant time.
   spare.splice(spare.end(), directions);
   spare.splice(spare.end(), cachedForward);
   spare.splice(spare.end(), cachedBackward);
-  if (!spare.empty()) directions.splice(directions.end(), spare, spare.begin());
-  *this = TnDirectionPattern();
+  directions.swap(kept);
+  setDefaults();
 }
 
 int TnDirectionPattern::read(TnStream& stream, Directions& spare) {

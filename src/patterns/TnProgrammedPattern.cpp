@@ -1,5 +1,7 @@
 #include "loomset/patterns/TnProgrammedPattern.h"
 
+#include <iterator>
+
 #include "foundation/RecordBuffer.h"
 #include "foundation/ShortValues.h"
 #include "geometry/DirectionList.h"
@@ -37,22 +39,31 @@ int TnProgrammedPattern::isSamePattern(const TnProgrammedPattern& other) const {
 }
 
 int TnProgrammedPattern::write(TnStream* stream) {
+  using loomset::detail::writeWhole;
   if (stream == nullptr || patternDescription.size() > loomset::detail::kMaxShortCount) return 1;
-  return loomset::detail::writeWhole(*stream, [this](auto& out) {
-    if (writeShort(out, kVersion) != 0 || writeString(out, name) != 0 ||
-        writeShort(out, static_cast<short>(patternDescription.size())) != 0) {
-      return 1;
-    }
-    for (const auto& pair : patternDescription) {
-      if (writeString(out, pair.first) != 0 ||
-          loomset::detail::writeMotif(out, pair.second.referenceLine, pair.second.directions) != 0)
-        return 1;
-    }
-    return 0;
+  // Written a pair at a time, so that the bytes gathered for one write stay as small as a motif.
+  const int head = writeWhole(*stream, [this](auto& out) {
+    return writeShort(out, kVersion) != 0 || writeString(out, name) != 0 ||
+                   writeShort(out, static_cast<short>(patternDescription.size())) != 0
+               ? 1
+               : 0;
   });
+  if (head != 0) return 1;
+  for (const auto& pair : patternDescription) {
+    const int written = writeWhole(*stream, [&pair](auto& out) {
+      return writeString(out, pair.first) != 0 ||
+                     loomset::detail::writeMotif(out, pair.second.getReferenceLine(),
+                                                 pair.second.getForwardDirections()) != 0
+                 ? 1
+                 : 0;
+    });
+    if (written != 0) return 1;
+  }
+  return 0;
 }
 
 int TnProgrammedPattern::read(TnStream* stream) {
+  using loomset::detail::ReusedMotif;
   if (stream == nullptr) return 1;
   short version = 0;
   if (readShort(*stream, &version) != 0) return 1;
@@ -64,20 +75,27 @@ int TnProgrammedPattern::read(TnStream* stream) {
   TnDirectionPattern::Directions spare;
   auto at = patternDescription.begin();
   int result = 0;
-  for (int i = 0; i < count && result == 0; ++i, ++at) {
-    if (at == patternDescription.end()) {
-      at = patternDescription.emplace(at);
-    } else {
-      at->first = TnString();
-      at->second.resetInto(spare);
+  try {
+    for (int i = 0; i < count && result == 0; ++i, ++at) {
+      if (at == patternDescription.end()) {
+        at = patternDescription.emplace(at);
+      } else {
+        at->first = TnString();
+        ReusedMotif::reset(at->second, spare);
+      }
+      TnString threadId;
+      if (readString(*stream, threadId) != 0) {
+        result = 1;
+      } else {
+        at->first = threadId;
+        result = ReusedMotif::read(at->second, *stream, spare) != 0 ? 1 : 0;
+      }
     }
-    TnString threadId;
-    if (readString(*stream, threadId) != 0) {
-      result = 1;
-    } else {
-      at->first = threadId;
-      result = at->second.read(*stream, spare) != 0 ? 1 : 0;
-    }
+  } catch (...) {
+    // Out of memory part way: no old pair stays after the one being read.
+    if (at != patternDescription.end())
+      patternDescription.erase(std::next(at), patternDescription.end());
+    throw;
   }
   patternDescription.erase(at, patternDescription.end());
   return result;

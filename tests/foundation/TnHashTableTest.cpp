@@ -89,6 +89,24 @@ TEST(TnHashTableTest, BucketIsTheHashMagnitudeModuloTheCount) {
   EXPECT_EQ(calls, 1);
 }
 
+// A host's traverse callback may remove the record it is shown; the walk goes on by position,
+// so the record after it is passed over, as a walk by index does.
+TEST(TnHashTableTest, TraverseCallbackMayRemoveTheRecordItIsShown) {
+  static Table* table;
+  static std::string seen;
+  Table one(1);
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(one.add(i, std::to_string(i).c_str()), 0);
+  table = &one;
+  seen.clear();
+  one.traverse([](int* record) {
+    seen += std::to_string(*record) + " ";
+    table->remove(std::to_string(*record).c_str());
+    return 0;
+  });
+  EXPECT_EQ(seen, "0 2 4 ");
+  EXPECT_EQ(records(one), "1 3 ");
+}
+
 TEST(TnHashTableTest, CopiesAreDeepAndKeepTheVisitingOrder) {
   Table original(3);
   for (int i = 0; i < 8; ++i) original.add(i, TnString(std::to_string(i)));

@@ -60,6 +60,35 @@ TEST(TnProgrammedPatternStreamTest, WriteStopsBeforeAVectorSinglePrecisionCannot
   EXPECT_EQ(stream.bytes(), expected);
 }
 
+// A host's stream that refuses one call, the `refused`-th from 0, for a reason of its own, and
+// takes every other: it never said that it takes records whole, so it is given values one by one.
+class RefusesOneCall final : public TnStream {
+ public:
+  explicit RefusesOneCall(int refused) : refused_(refused) {}
+  int writeBytes(const void* data, std::size_t size) override {
+    return calls_++ == refused_ ? 1 : inner.writeBytes(data, size);
+  }
+  int readBytes(void* data, std::size_t size) override { return inner.readBytes(data, size); }
+  int peekBytes(void* data, std::size_t size) override { return inner.peekBytes(data, size); }
+
+  TnMemoryStream inner;
+
+ private:
+  int refused_;
+  int calls_ = 0;
+};
+
+TEST(TnProgrammedPatternStreamTest, AStreamRefusingACallStopsTheWriteAtThatValue) {
+  // Values: version, name, count, then "Blue" and its motif: version, reference line, count...
+  RefusesOneCall atMotifCount(6);
+  EXPECT_EQ(record("P", {kSecond}).write(&atMotifCount), 1);
+  EXPECT_EQ(atMotifCount.inner.bytes(),
+            StreamBytes().s(1).str("P").s(1).str("Blue").s(3).f(2, 0).bytes());
+  RefusesOneCall atMotifVersion(0);
+  EXPECT_EQ(kSecond.second.write(atMotifVersion), 1);
+  EXPECT_TRUE(atMotifVersion.inner.bytes().empty());
+}
+
 // The motif fields that only the class and its heirs see.
 struct MotifFields : TnDirectionPattern {
   static constexpr auto lowerLeftOf = &MotifFields::lowerLeft;

@@ -191,8 +191,13 @@ void TnHashTable<T, TnString>::traverse(int (*fn)(const T*, void*), void* arg) c
 template <class T>
 template <class Visit>
 void TnHashTable<T, TnString>::visitEntries(Visit visit) const {
+  // By index, with the length read again at every step: a traverse callback may remove the entry
+  // it is shown, which a walk holding on to that entry's node would then step on from.
   for (int b = 0; b < bucketCount; ++b) {
-    if (buckets[b].firstWhere(visit) != nullptr) return;
+    const Bucket& bucket = buckets[b];
+    for (unsigned int i = 0; i < bucket.length(); ++i) {
+      if (visit(bucket[i])) return;
+    }
   }
 }
 

@@ -252,26 +252,22 @@ int TnList<T>::move(int from, int to) {
 
 template <class T>
 int TnList<T>::find(const T& value) const {
-  const Node* node = head;
-  for (unsigned int i = 0; i < count; ++i, node = node->next) {
-    if (*node->element == value) return static_cast<int>(i);
-  }
-  return -1;
+  int index = -1;
+  firstWhere([&value](const T& element) { return element == value; }, &index);
+  return index;
 }
 
 template <class T>
 void TnList<T>::forEach(void (*fn)(T, void*), void* arg) {
-  Node* node = head;
-  for (unsigned int i = 0; i < count; ++i, node = node->next) fn(*node->element, arg);
+  firstWhere([fn, arg](const T& element) {
+    fn(element, arg);
+    return false;
+  });
 }
 
 template <class T>
 T* TnList<T>::firstThat(int (*fn)(T, void*), void* arg) const {
-  Node* node = head;
-  for (unsigned int i = 0; i < count; ++i, node = node->next) {
-    if (fn(*node->element, arg) != 0) return node->element;
-  }
-  return nullptr;
+  return firstWhere([fn, arg](const T& element) { return fn(element, arg) != 0; });
 }
 
 template <class T>

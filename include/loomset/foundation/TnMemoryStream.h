@@ -8,11 +8,12 @@
 #include "loomset/foundation/TnStream.h"
 
 // A stream over a byte vector in memory: writes append at the end, reads consume from a read
-// position that starts at the first byte. All unread bytes form the read window.
+// position that starts at the first byte. All unread bytes form the read window, and as writes
+// are refused only past the write limit, records come in whole.
 class LOOMSET_API TnMemoryStream final : public TnStream {
  public:
   // Empty and unbounded.
-  TnMemoryStream() = default;
+  TnMemoryStream() { setTakesWholeRecords(true); }
   // Reads `bytes` from the start.
   explicit TnMemoryStream(std::vector<unsigned char> bytes);
 

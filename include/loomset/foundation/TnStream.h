@@ -5,7 +5,7 @@
 #include "loomset/Export.h"
 
 namespace loomset::detail {
-class StreamWindow;
+class StreamAccess;
 }
 
 // A byte stream. Each call returns 0 on success and non-zero on failure; a call that fails
@@ -35,9 +35,16 @@ class LOOMSET_API TnStream {
   }
   const unsigned char* readWindowNext() const { return readNext_; }
 
+  // A stream that refuses a write only for want of room, never for how the bytes are split into
+  // calls, may be handed a record's values in one write instead of one call per value: it says
+  // so here. A refused record is then written again value by value, so that the stream ends with
+  // exactly the values before the refused one, as it would have.
+  void setTakesWholeRecords(bool takes) { takesWholeRecords_ = takes; }
+
  private:
-  friend class loomset::detail::StreamWindow;
+  friend class loomset::detail::StreamAccess;
 
   const unsigned char* readNext_ = nullptr;
   const unsigned char* readEnd_ = nullptr;
+  bool takesWholeRecords_ = false;
 };

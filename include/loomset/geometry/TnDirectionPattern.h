@@ -9,7 +9,9 @@
 #include "loomset/foundation/TnStream.h"
 #include "loomset/foundation/TnVector.h"
 
-class TnProgrammedPattern;
+namespace loomset::detail {
+class ReusedMotif;
+}
 
 // Motifs and their placements are lists of (displacement, jump flag) entries.
 extern template class LOOMSET_API std::list<std::pair<TnVector<double>, int>>;
@@ -127,13 +129,16 @@ class LOOMSET_API TnDirectionPattern {
   Directions cachedBackward;
 
  private:
-  friend class TnProgrammedPattern;
+  friend class loomset::detail::ReusedMotif;
 
   // read(stream), with the nodes of `spare` used for the entries before any is allocated; once
   // the entries are reached, `spare` is left empty and the nodes not needed are freed.
   int read(TnStream& stream, Directions& spare);
-  // Makes this the default motif, moving the nodes of its lists to `spare` for a later read.
+  // Makes this the default motif, moving the nodes of its lists but one to `spare` for a later
+  // read. Allocates only when it has no node at all, and then before it changes anything.
   void resetInto(Directions& spare);
+  // The default motif's fields, written over the ones there; `directions` has one node.
+  void setDefaults();
   // Writes the placement over `out` from `at` on (appending past its end); returns the position
   // after the last entry written.
   Directions::iterator placeOver(const TnCoord<double>& start, const TnCoord<double>& end,
