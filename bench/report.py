@@ -44,18 +44,23 @@ def main(path):
                 f"{t / b:.2f}x", target, n != 1000 or t / b <= 2.0)
     copy = mbs("BM_StreamBaseline")
     w = mbs("BM_StreamWrite")
+    fresh = mbs("BM_StreamWriteFresh")
     r = mbs("BM_StreamRead")
     row("stream write, 10,000 programmed patterns", f"{w:.0f} MB/s", f"{copy / w:.1f}x memcpy",
         ">= 1000 MB/s", w >= 1000)
+    row("stream write into a new stream", f"{fresh:.0f} MB/s", "", "", True)
     row("stream read, 10,000 programmed patterns", f"{r:.0f} MB/s", f"{copy / r:.1f}x memcpy",
         ">= 250 MB/s", r >= 250)
     row("memcpy of the same bytes", f"{copy:.0f} MB/s", "", "", True)
-    small = ns("BM_ListWalk/elements:100000")
-    large = ns("BM_ListWalk/elements:200000")
-    row("list walk by index, 100,000 elements", f"{small / 1e6:.2f} ms", "", "", True)
-    row("list walk by index, 200,000 elements", f"{large / 1e6:.2f} ms", f"{large / small:.2f}x",
-        "about 2x (linear)", 1.6 <= large / small <= 2.5)
-
+    walk = {n: ns(f"BM_ListWalk/elements:{n}") for n in (50000, 100000, 200000, 400000)}
+    for n, t in walk.items():
+        row(f"list walk by index, {n:,} elements", f"{t / 1e6:.2f} ms", f"{t / n:.1f} ns/element",
+            "", True)
+    for n in (50000, 100000, 200000):
+        ratio = walk[2 * n] / walk[n]
+        target = "about 2x (linear)" if n == 100000 else ""
+        row(f"list walk, {2 * n:,} / {n:,} elements", f"{ratio:.2f}x", "", target,
+            n != 100000 or 1.6 <= ratio <= 2.5)
     widths = [max(len(str(x[i])) for x in rows + [HEADER]) for i in range(5)]
     for line in [HEADER] + rows:
         print("  ".join(str(c).ljust(w) for c, w in zip(line, widths)).rstrip())
