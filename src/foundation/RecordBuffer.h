@@ -72,16 +72,65 @@ class RecordBuffer {
   std::size_t capacity_ = sizeof inline_;
 };
 
-inline int writeShort(RecordBuffer& out, short value) {
-  putUnsigned(out.extend(2), static_cast<std::uint64_t>(value), 2);
+// Puts values into memory made ready for them, with no check of room: the caller has counted
+// their bytes.
+struct ByteCursor {
+  explicit ByteCursor(unsigned char* at) : next(at) {}
+  unsigned char* next;
+};
+
+inline int writeShort(ByteCursor& out, short value) {
+  putUnsigned(out.next, static_cast<std::uint64_t>(value), 2);
+  out.next += 2;
   return 0;
 }
 
-inline int writeLong(RecordBuffer& out, long value) {
+inline int writeLong(ByteCursor& out, long value) {
   // A long goes on a stream as a signed 32-bit value; others are refused, not wrapped.
   if (value < INT32_MIN || value > INT32_MAX) return 1;
-  putUnsigned(out.extend(4), static_cast<std::uint64_t>(value), 4);
+  putUnsigned(out.next, static_cast<std::uint64_t>(value), 4);
+  out.next += 4;
   return 0;
+}
+
+inline int writeFPair(ByteCursor& out, double x, double y) {
+  if (!encodeFloat(x, out.next) || !encodeFloat(y, out.next + 4)) return 1;
+  out.next += 8;
+  return 0;
+}
+
+inline int writeFVector(ByteCursor& out, const TnVector<double>& value) {
+  return writeFPair(out, value.xval(), value.yval());
+}
+
+inline int writeFPoint(ByteCursor& out, const TnCoord<double>& value) {
+  return writeFPair(out, value.xval(), value.yval());
+}
+
+// Puts `size` bytes of values on `out` through `write(cursor)`; the room goes back when a value
+// is refused.
+template <class Write>
+int putValues(RecordBuffer& out, std::size_t size, Write write) {
+  ByteCursor cursor(out.extend(size));
+  if (write(cursor) == 0) return 0;
+  out.shrink(size);
+  return 1;
+}
+
+inline int writeShort(RecordBuffer& out, short value) {
+  return putValues(out, 2, [value](ByteCursor& at) { return writeShort(at, value); });
+}
+
+inline int writeLong(RecordBuffer& out, long value) {
+  return putValues(out, 4, [value](ByteCursor& at) { return writeLong(at, value); });
+}
+
+inline int writeFVector(RecordBuffer& out, const TnVector<double>& value) {
+  return putValues(out, 8, [&value](ByteCursor& at) { return writeFVector(at, value); });
+}
+
+inline int writeFPoint(RecordBuffer& out, const TnCoord<double>& value) {
+  return putValues(out, 8, [&value](ByteCursor& at) { return writeFPoint(at, value); });
 }
 
 inline int writeString(RecordBuffer& out, const TnString& value) {
@@ -91,21 +140,6 @@ inline int writeString(RecordBuffer& out, const TnString& value) {
   putUnsigned(at, n, 2);
   if (n > 0) std::memcpy(at + 2, value.data(), n);
   return 0;
-}
-
-inline int writeFPair(RecordBuffer& out, double x, double y) {
-  unsigned char* at = out.extend(8);
-  if (encodeFloat(x, at) && encodeFloat(y, at + 4)) return 0;
-  out.shrink(8);
-  return 1;
-}
-
-inline int writeFVector(RecordBuffer& out, const TnVector<double>& value) {
-  return writeFPair(out, value.xval(), value.yval());
-}
-
-inline int writeFPoint(RecordBuffer& out, const TnCoord<double>& value) {
-  return writeFPair(out, value.xval(), value.yval());
 }
 
 // Writes a record, or a piece of one, through `writeFields(out)`, which puts its values on `out`

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cassert>
+#include <cstddef>
+
 #include "foundation/RecordBuffer.h"
 #include "foundation/ShortValues.h"
 #include "loomset/foundation/StreamPrimitives.h"
@@ -46,6 +49,22 @@ int writeMotif(Out& out, const TnVector<double>& referenceLine, const Directions
       return 1;
   }
   return 0;
+}
+
+// As above into a RecordBuffer, with room for the whole motif made first, so that the values go
+// straight in.
+inline int writeMotif(RecordBuffer& out, const TnVector<double>& referenceLine,
+                      const Directions& directions) {
+  if (directions.size() > kMaxShortCount) return 1;
+  // Version, reference line and count, then a vector and a flag for each entry.
+  const std::size_t size = 2 + 8 + 2 + 10 * directions.size();
+  return putValues(out, size, [&](ByteCursor& at) {
+    unsigned char* const start = at.next;
+    const int result = writeMotif(at, referenceLine, directions);
+    assert(result != 0 || at.next == start + size);
+    static_cast<void>(start);
+    return result;
+  });
 }
 
 // Reading motifs over old ones, reusing their memory, for records that hold many motifs.
