@@ -36,6 +36,7 @@ inline bool roundedCurve(const TnBezierCurve& a, const TnBezierCurve& b) {
 }
 
 struct Fill {
+  static constexpr const char* kName = "fill";
   static bool same(const TnFillPattern& a, const TnFillPattern& b) {
     return a.getId() == b.getId() && a.isSamePattern(b) == 1 && b.isSamePattern(a) == 1;
   }
@@ -45,6 +46,7 @@ struct Fill {
 };
 
 struct Bezier {
+  static constexpr const char* kName = "bezier";
   static bool same(const TnBezierPattern& a, const TnBezierPattern& b) {
     return a == b && a.getBezierCurve().strictIsClosed() == b.getBezierCurve().strictIsClosed() &&
            a.isMirrored() == b.isMirrored() && a.isFlipped() == b.isFlipped();
@@ -55,6 +57,7 @@ struct Bezier {
 };
 
 struct Wave {
+  static constexpr const char* kName = "wave";
   static bool same(const TnWavePattern& a, const TnWavePattern& b) {
     return a.getId() == b.getId() && Bezier::same(a.getPattern(), b.getPattern());
   }
@@ -64,6 +67,7 @@ struct Wave {
 };
 
 struct Vector {
+  static constexpr const char* kName = "vector";
   static bool same(const TnVectorPattern& a, const TnVectorPattern& b) {
     return a.getId() == b.getId() && a.isSamePattern(b) == 1;
   }
@@ -97,6 +101,7 @@ struct Vector {
 };
 
 struct Direction {
+  static constexpr const char* kName = "direction";
   static bool same(const TnDirectionPattern& a, const TnDirectionPattern& b) {
     return a == b && a.getReferenceLine() == b.getReferenceLine() &&
            a.isSkipEndPoint() == b.isSkipEndPoint() && a.isMirrored() == b.isMirrored() &&
@@ -142,6 +147,7 @@ struct Direction {
 };
 
 struct Programmed {
+  static constexpr const char* kName = "programmed";
   static bool same(const TnProgrammedPattern& a, const TnProgrammedPattern& b) {
     return a.getId() == b.getId() && a.isSamePattern(b) == 1;
   }

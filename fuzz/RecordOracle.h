@@ -7,12 +7,14 @@
 //     it writes reads back whole into a record with the same name that equals it (exactly, or
 //     within what single precision rounds away), and writes the same bytes again.
 // A broken promise aborts, which libFuzzer reports as a crash with the input that caused it.
+// What the read gave is returned, so that a replay can show it for every platform to compare.
 
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "loomset/RecordIo.h"
@@ -36,6 +38,16 @@ inline std::vector<unsigned char> bytesOf(const uint8_t* data, size_t size) {
   return std::vector<unsigned char>(data, data + size);
 }
 
+// What reading one input gave: the result, the bytes consumed, and whether the record wrote
+// itself back (only after a successful read) and with which bytes.
+struct Outcome {
+  std::string family;
+  int result = 0;
+  std::size_t consumed = 0;
+  bool wrote = false;
+  std::vector<unsigned char> written;
+};
+
 // The bytes `record` writes; `ok` tells whether the write succeeded.
 template <class Record>
 std::vector<unsigned char> written(Record record, bool& ok) {
@@ -50,33 +62,38 @@ std::vector<unsigned char> written(Record record, bool& ok) {
 //   beyondSingle(a)   a holds a coordinate single precision cannot hold;
 //   exact(a)          a reads back exactly (it holds no value that writing rounds).
 template <class Record, class Family>
-void check(const uint8_t* data, size_t size) {
+Outcome check(const uint8_t* data, size_t size) {
   TnMemoryStream input(bytesOf(data, size));
   Record first;
   const Record untouched;
-  const int result = loomset::tool::readRecord(first, input);
+  Outcome outcome;
+  outcome.family = Family::kName;
+  outcome.result = loomset::tool::readRecord(first, input);
+  outcome.consumed = input.readPosition();
+  const int result = outcome.result;
   require(result == 0 || result == 1 || result == 2, "result is 0, 1 or 2");
   if (result == 2) {
     require(Family::same(first, untouched), "an unknown version leaves the record as it was");
     require(input.readPosition() == 2, "an unknown version consumes only the version");
   }
-  if (result != 0) return;
+  if (result != 0) return outcome;
 
-  bool wrote = false;
-  const std::vector<unsigned char> bytes = written(first, wrote);
-  if (!wrote) {
+  const std::vector<unsigned char> bytes = written(first, outcome.wrote);
+  if (!outcome.wrote) {
     require(Family::beyondSingle(first), "a write fails only beyond single precision");
-    return;
+    return outcome;
   }
+  outcome.written = bytes;
   TnMemoryStream back(bytes);
   Record second;
   require(loomset::tool::readRecord(second, back) == 0, "what was written reads back");
   require(back.readPosition() == bytes.size(), "what was written reads back whole");
   require(Family::close(first, second), "the read back equals the record");
-  if (!Family::exact(first)) return;
+  if (!Family::exact(first)) return outcome;
   require(Family::same(first, second), "the read back equals the record exactly");
   bool again = false;
   require(written(second, again) == bytes && again, "the read back writes the same bytes");
+  return outcome;
 }
 
 }  // namespace loomset::fuzz

@@ -7,8 +7,8 @@
 #include "loomset/foundation/TnList.h"
 #include "loomset/patterns/TnFillPattern.h"
 
-extern template class LOOMSET_API TnList<TnFillTable*>;
-extern template class LOOMSET_API loomset::detail::PatternManager<TnFillPattern, TnFillTable>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnFillTable*>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternManager<TnFillPattern, TnFillTable>);
 
 // The catalogue of fill patterns: one TnFillTable per design, and one for the library-wide scope.
 class LOOMSET_API GPatTable : public loomset::detail::PatternManager<TnFillPattern, TnFillTable> {

@@ -7,9 +7,8 @@
 #include "loomset/foundation/TnList.h"
 #include "loomset/patterns/TnProgrammedPattern.h"
 
-extern template class LOOMSET_API TnList<TnProgrammedPatTable*>;
-extern template class LOOMSET_API
-    loomset::detail::PatternManager<TnProgrammedPattern, TnProgrammedPatTable>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnProgrammedPatTable*>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternManager<TnProgrammedPattern, TnProgrammedPatTable>);
 
 // A catalogue of programmed-pattern records: one TnProgrammedPatTable per design, and one for the
 // library-wide scope. Programmed and lockstitch patterns each have a catalogue of this class.

@@ -7,8 +7,8 @@
 #include "loomset/foundation/TnList.h"
 #include "loomset/patterns/TnVectorPattern.h"
 
-extern template class LOOMSET_API TnList<TnVecPatTable*>;
-extern template class LOOMSET_API loomset::detail::PatternManager<TnVectorPattern, TnVecPatTable>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnVecPatTable*>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternManager<TnVectorPattern, TnVecPatTable>);
 
 // A catalogue of vector patterns: one TnVecPatTable per design, and one for the library-wide
 // scope. Tile, non-tile and composite vector patterns each have a catalogue of this class.

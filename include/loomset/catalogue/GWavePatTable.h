@@ -7,8 +7,8 @@
 #include "loomset/foundation/TnList.h"
 #include "loomset/patterns/TnWavePattern.h"
 
-extern template class LOOMSET_API TnList<TnWavePatTable*>;
-extern template class LOOMSET_API loomset::detail::PatternManager<TnWavePattern, TnWavePatTable>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnWavePatTable*>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternManager<TnWavePattern, TnWavePatTable>);
 
 // A catalogue of wave-pattern records: one TnWavePatTable per design, and one for the
 // library-wide scope.

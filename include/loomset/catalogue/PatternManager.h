@@ -10,7 +10,7 @@
 #include "loomset/foundation/TnString.h"
 
 // Every manager keeps its designs in such a list.
-extern template class LOOMSET_API TnList<TnDesign*>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnDesign*>);
 
 namespace loomset::detail {
 

@@ -7,9 +7,9 @@
 #include "loomset/foundation/TnString.h"
 #include "loomset/patterns/TnFillPattern.h"
 
-extern template class LOOMSET_API TnList<TnFillPattern*>;
-extern template class LOOMSET_API TnHashTable<TnFillPattern, TnString>;
-extern template class LOOMSET_API loomset::detail::PatternTable<TnFillPattern>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnFillPattern*>);
+LOOMSET_EXTERN_TEMPLATE(TnHashTable<TnFillPattern, TnString>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternTable<TnFillPattern>);
 
 // The fill patterns of one design, or of the library-wide scope, keyed by name.
 class LOOMSET_API TnFillTable : public loomset::detail::PatternTable<TnFillPattern> {};

@@ -7,9 +7,9 @@
 #include "loomset/foundation/TnString.h"
 #include "loomset/patterns/TnProgrammedPattern.h"
 
-extern template class LOOMSET_API TnList<TnProgrammedPattern*>;
-extern template class LOOMSET_API TnHashTable<TnProgrammedPattern, TnString>;
-extern template class LOOMSET_API loomset::detail::PatternTable<TnProgrammedPattern>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnProgrammedPattern*>);
+LOOMSET_EXTERN_TEMPLATE(TnHashTable<TnProgrammedPattern, TnString>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternTable<TnProgrammedPattern>);
 
 // The programmed (or lockstitch) patterns of one design, or of the library-wide scope, keyed by
 // name.

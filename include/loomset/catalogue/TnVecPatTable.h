@@ -7,9 +7,9 @@
 #include "loomset/foundation/TnString.h"
 #include "loomset/patterns/TnVectorPattern.h"
 
-extern template class LOOMSET_API TnList<TnVectorPattern*>;
-extern template class LOOMSET_API TnHashTable<TnVectorPattern, TnString>;
-extern template class LOOMSET_API loomset::detail::PatternTable<TnVectorPattern>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnVectorPattern*>);
+LOOMSET_EXTERN_TEMPLATE(TnHashTable<TnVectorPattern, TnString>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternTable<TnVectorPattern>);
 
 // The vector patterns of one design, or of the library-wide scope, keyed by name.
 class LOOMSET_API TnVecPatTable : public loomset::detail::PatternTable<TnVectorPattern> {};

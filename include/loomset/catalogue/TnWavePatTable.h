@@ -7,9 +7,9 @@
 #include "loomset/foundation/TnString.h"
 #include "loomset/patterns/TnWavePattern.h"
 
-extern template class LOOMSET_API TnList<TnWavePattern*>;
-extern template class LOOMSET_API TnHashTable<TnWavePattern, TnString>;
-extern template class LOOMSET_API loomset::detail::PatternTable<TnWavePattern>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnWavePattern*>);
+LOOMSET_EXTERN_TEMPLATE(TnHashTable<TnWavePattern, TnString>);
+LOOMSET_EXTERN_TEMPLATE(loomset::detail::PatternTable<TnWavePattern>);
 
 // The wave patterns of one design, or of the library-wide scope, keyed by name.
 class LOOMSET_API TnWavePatTable : public loomset::detail::PatternTable<TnWavePattern> {};

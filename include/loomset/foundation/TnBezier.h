@@ -31,4 +31,4 @@ class LOOMSET_API TnBezier {
 };
 
 // Every user of a segment list sees that the library provides it.
-extern template class LOOMSET_API TnList<TnBezier>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnBezier>);

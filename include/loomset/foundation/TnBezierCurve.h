@@ -34,4 +34,4 @@ class LOOMSET_API TnBezierCurve {
   int closed = 0;
 };
 
-extern template class LOOMSET_API TnList<TnBezierCurve>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnBezierCurve>);

@@ -350,5 +350,5 @@ void TnList<T>::recalcIndex() const {
 }
 
 // The foundation's own lists, compiled once into the library.
-extern template class LOOMSET_API TnList<TnPercent>;
-extern template class LOOMSET_API TnList<TnString>;
+LOOMSET_EXTERN_TEMPLATE(TnList<TnPercent>);
+LOOMSET_EXTERN_TEMPLATE(TnList<TnString>);

@@ -12,8 +12,8 @@
 class TnBezierPattern;
 
 // Placements of a Bezier pattern are plain vectors, without jump flags.
-extern template class LOOMSET_API std::list<TnVector<double>>;
-extern template class LOOMSET_API std::list<TnBezierPattern>;
+LOOMSET_EXTERN_TEMPLATE(std::list<TnVector<double>>);
+LOOMSET_EXTERN_TEMPLATE(std::list<TnBezierPattern>);
 
 // A motif drawn as a chain of cubic Bezier segments, with the reference line along which one
 // repeat of it advances. Like a direction pattern it can be mirrored and flipped and laid along a

@@ -14,7 +14,7 @@ class ReusedMotif;
 }
 
 // Motifs and their placements are lists of (displacement, jump flag) entries.
-extern template class LOOMSET_API std::list<std::pair<TnVector<double>, int>>;
+LOOMSET_EXTERN_TEMPLATE(std::list<std::pair<TnVector<double>, int>>);
 
 // A stitch motif: a run of displacement vectors, each a stitch (flag 0) or a jump (non-zero
 // flag), that the needle follows from a start point, and the reference line along which the
@@ -152,4 +152,4 @@ class LOOMSET_API TnDirectionPattern {
   void installMotif(const TnCoord<double>& end);
 };
 
-extern template class LOOMSET_API std::list<TnDirectionPattern>;
+LOOMSET_EXTERN_TEMPLATE(std::list<TnDirectionPattern>);

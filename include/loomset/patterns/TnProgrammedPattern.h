@@ -9,7 +9,7 @@
 #include "loomset/foundation/TnString.h"
 #include "loomset/geometry/TnDirectionPattern.h"
 
-extern template class LOOMSET_API std::list<std::pair<TnString, TnDirectionPattern>>;
+LOOMSET_EXTERN_TEMPLATE(std::list<std::pair<TnString, TnDirectionPattern>>);
 
 // A programmed (or lockstitch) pattern: a name and an ordered description of direction
 // patterns, each tagged with a thread identifier.
