@@ -46,7 +46,11 @@ Outcome checkValue(const char* name, const unsigned char* body, size_t size, con
 }
 
 inline Outcome checkPrimitive(const uint8_t* data, size_t size) {
-  if (size == 0) return Outcome{"none"};
+  if (size == 0) {
+    Outcome nothing;
+    nothing.family = "none";
+    return nothing;
+  }
   const unsigned char* body = data + 1;
   const size_t n = size - 1;
   const TnVector<double> vector(7.0, -7.0);
