@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "loomset/RecordIo.h"
 #include "loomset/foundation/TnMemoryStream.h"
+#include "loomset/patterns/RecordIo.h"
 
 namespace loomset::fuzz {
 
@@ -52,7 +52,7 @@ struct Outcome {
 template <class Record>
 std::vector<unsigned char> written(Record record, bool& ok) {
   TnMemoryStream stream;
-  ok = loomset::tool::writeRecord(record, stream) == 0;
+  ok = loomset::writeRecord(record, stream) == 0;
   return stream.bytes();
 }
 
@@ -68,7 +68,7 @@ Outcome check(const uint8_t* data, size_t size) {
   const Record untouched;
   Outcome outcome;
   outcome.family = Family::kName;
-  outcome.result = loomset::tool::readRecord(first, input);
+  outcome.result = loomset::readRecord(first, input);
   outcome.consumed = input.readPosition();
   const int result = outcome.result;
   require(result == 0 || result == 1 || result == 2, "result is 0, 1 or 2");
@@ -86,7 +86,7 @@ Outcome check(const uint8_t* data, size_t size) {
   outcome.written = bytes;
   TnMemoryStream back(bytes);
   Record second;
-  require(loomset::tool::readRecord(second, back) == 0, "what was written reads back");
+  require(loomset::readRecord(second, back) == 0, "what was written reads back");
   require(back.readPosition() == bytes.size(), "what was written reads back whole");
   require(Family::close(first, second), "the read back equals the record");
   if (!Family::exact(first)) return outcome;

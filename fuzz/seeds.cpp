@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "loomset/RecordIo.h"
 #include "loomset/catalogue/DefaultCatalogue.h"
 #include "loomset/catalogue/GlobalManagers.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnMemoryStream.h"
+#include "loomset/patterns/RecordIo.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void save(const fs::path& dir, const std::string& target, const std::vector<unsi
 template <class Record>
 void saveRecord(const fs::path& dir, const std::string& target, Record record) {
   TnMemoryStream stream;
-  if (loomset::tool::writeRecord(record, stream) == 0) save(dir, target, stream.bytes());
+  if (loomset::writeRecord(record, stream) == 0) save(dir, target, stream.bytes());
 }
 
 template <class Record, class Manager>

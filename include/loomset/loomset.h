@@ -39,6 +39,8 @@
 #include "loomset/foundation/Tolerance.h"
 #include "loomset/geometry/TnBezierPattern.h"
 #include "loomset/geometry/TnDirectionPattern.h"
+#include "loomset/patterns/RecordFile.h"
+#include "loomset/patterns/RecordIo.h"
 #include "loomset/patterns/TnFillPattern.h"
 #include "loomset/patterns/TnProgrammedPattern.h"
 #include "loomset/patterns/TnVectorPattern.h"

@@ -99,7 +99,7 @@ void expectFailsAtTheEndWithLittleMemory(const char* what, const StreamBytes& by
 template <class Record>
 int readInto(TnStream& stream) {
   Record record;
-  return readFrom(record, stream);
+  return loomset::readRecord(record, stream);
 }
 
 // One segment's control points after `head`.

@@ -3,10 +3,10 @@
 #include <list>
 #include <vector>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/foundation/TnMemoryStream.h"
 #include "loomset/geometry/TnBezierPattern.h"
 #include "support/BezierTestSupport.h"
+#include "support/DirectionPatternTestSupport.h"
 
 namespace {
 

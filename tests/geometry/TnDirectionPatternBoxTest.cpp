@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/geometry/TnDirectionPattern.h"
+#include "support/DirectionPatternTestSupport.h"
 
 namespace {
 

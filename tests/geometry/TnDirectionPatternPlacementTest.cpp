@@ -3,9 +3,9 @@
 #include <cmath>
 #include <random>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/foundation/TnMemoryStream.h"
 #include "loomset/geometry/TnDirectionPattern.h"
+#include "support/DirectionPatternTestSupport.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/geometry/TnDirectionPattern.h"
+#include "support/DirectionPatternTestSupport.h"
 
 namespace {
 

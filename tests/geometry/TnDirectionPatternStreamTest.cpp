@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/foundation/TnMemoryStream.h"
 #include "loomset/geometry/TnDirectionPattern.h"
+#include "support/DirectionPatternTestSupport.h"
 
 namespace {
 

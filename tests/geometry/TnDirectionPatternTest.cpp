@@ -5,8 +5,8 @@
 #include <list>
 #include <tuple>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/foundation/TnMemoryStream.h"
+#include "support/DirectionPatternTestSupport.h"
 
 namespace {
 

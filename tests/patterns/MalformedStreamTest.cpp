@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/foundation/TnMemoryStream.h"
 #include "loomset/geometry/TnBezierPattern.h"
 #include "loomset/patterns/TnFillPattern.h"
@@ -15,6 +14,7 @@
 #include "loomset/patterns/TnVectorPattern.h"
 #include "loomset/patterns/TnWavePattern.h"
 #include "support/BezierTestSupport.h"
+#include "support/DirectionPatternTestSupport.h"
 #include "support/StreamBytes.h"
 
 namespace {
@@ -92,7 +92,7 @@ void expectEveryCutFails(const State& before, const Steps<State>& steps, Make ma
   }
   auto record = make(before);
   TnMemoryStream in(full);
-  EXPECT_EQ(readFrom(record, in), 0);
+  EXPECT_EQ(loomset::readRecord(record, in), 0);
   EXPECT_EQ(in.readPosition(), full.size());
   expectVersionsRefused(
       make(before), unknownVersions,

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "geometry/DirectionPatternTestSupport.h"
 #include "loomset/foundation/TnMemoryStream.h"
+#include "support/DirectionPatternTestSupport.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "loomset/foundation/TnMemoryStream.h"
+#include "loomset/patterns/RecordIo.h"
 
 // Little-endian stream bytes: s a short, l a 32-bit long, f two binary32, d two binary64, str a
 // 16-bit byte count and the bytes.
@@ -43,29 +44,11 @@ class StreamBytes {
   std::vector<unsigned char> bytes_;
 };
 
-// Pattern records take a stream by pointer, geometry values by reference; these take either.
-template <class Record>
-auto writeTo(Record& record, TnStream& stream) -> decltype(record.write(&stream)) {
-  return record.write(&stream);
-}
-template <class Record>
-auto writeTo(Record& record, TnStream& stream) -> decltype(record.write(stream)) {
-  return record.write(stream);
-}
-template <class Record>
-auto readFrom(Record& record, TnStream& stream) -> decltype(record.read(&stream)) {
-  return record.read(&stream);
-}
-template <class Record>
-auto readFrom(Record& record, TnStream& stream) -> decltype(record.read(stream)) {
-  return record.read(stream);
-}
-
 // The bytes that `record` writes to a fresh stream; the write must succeed.
 template <class Record>
 std::vector<unsigned char> written(Record record) {
   TnMemoryStream stream;
-  EXPECT_EQ(writeTo(record, stream), 0);
+  EXPECT_EQ(loomset::writeRecord(record, stream), 0);
   return stream.bytes();
 }
 
@@ -73,7 +56,7 @@ std::vector<unsigned char> written(Record record) {
 template <class Record>
 int readBytes(Record& record, const std::vector<unsigned char>& bytes) {
   TnMemoryStream stream(bytes);
-  return readFrom(record, stream);
+  return loomset::readRecord(record, stream);
 }
 template <class Record>
 int readBytes(Record& record, const StreamBytes& bytes) {
@@ -86,7 +69,7 @@ template <class Record>
 Record reread(const Record& record, Record into = Record()) {
   const std::vector<unsigned char> bytes = written(record);
   TnMemoryStream stream(bytes);
-  EXPECT_EQ(readFrom(into, stream), 0);
+  EXPECT_EQ(loomset::readRecord(into, stream), 0);
   EXPECT_EQ(stream.readPosition(), bytes.size());
   EXPECT_EQ(written(into), bytes);
   return into;
@@ -100,7 +83,7 @@ void expectVersionsRefused(const Record& record, std::initializer_list<int> vers
   for (int version : versions) {
     Record copy = record;
     TnMemoryStream stream(bytesOf(version));
-    EXPECT_EQ(readFrom(copy, stream), 2) << "version " << version;
+    EXPECT_EQ(loomset::readRecord(copy, stream), 2) << "version " << version;
     EXPECT_EQ(stream.readPosition(), 2u) << "version " << version;
     EXPECT_EQ(observe(copy), observe(record)) << "version " << version;
   }
@@ -117,7 +100,7 @@ void expectWriteStopsAtTheFirstFailure(const Record& record) {
     Record copy = record;
     TnMemoryStream stream;
     stream.setWriteLimit(limit);
-    EXPECT_EQ(writeTo(copy, stream), 1) << "limit " << limit;
+    EXPECT_EQ(loomset::writeRecord(copy, stream), 1) << "limit " << limit;
     const std::vector<unsigned char>& part = stream.bytes();
     EXPECT_TRUE(std::equal(part.begin(), part.end(), full.begin())) << "limit " << limit;
     EXPECT_LT(limit - part.size(), 8u) << "limit " << limit;

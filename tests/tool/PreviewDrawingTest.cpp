@@ -1,11 +1,11 @@
-#include "loomset/PreviewDrawing.h"
+#include "cli/PreviewDrawing.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
-#include "loomset/SvgDocument.h"
+#include "cli/SvgDocument.h"
 #include "support/BezierTestSupport.h"
 
 namespace {

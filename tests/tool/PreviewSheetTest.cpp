@@ -1,4 +1,4 @@
-#include "loomset/PreviewSheet.h"
+#include "cli/PreviewSheet.h"
 
 #include <gtest/gtest.h>
 

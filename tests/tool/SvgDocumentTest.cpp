@@ -1,4 +1,4 @@
-#include "loomset/SvgDocument.h"
+#include "cli/SvgDocument.h"
 
 #include <gtest/gtest.h>
 

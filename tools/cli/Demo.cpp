@@ -1,13 +1,13 @@
-#include "loomset/Demo.h"
+#include "cli/Demo.h"
 
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
-#include "loomset/PreviewSheet.h"
-#include "loomset/ReadableName.h"
-#include "loomset/RecordIo.h"
-#include "loomset/SheetRecords.h"
+#include "cli/FileReading.h"
+#include "cli/PreviewSheet.h"
+#include "cli/ReadableName.h"
+#include "cli/SheetRecords.h"
 #include "loomset/catalogue/DefaultCatalogue.h"
 #include "loomset/catalogue/GlobalManagers.h"
 #include "loomset/foundation/TnFileStream.h"

@@ -1,4 +1,4 @@
-#include "loomset/ReadableName.h"
+#include "cli/ReadableName.h"
 
 #include <cstdio>
 

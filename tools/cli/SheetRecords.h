@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "loomset/PreviewSheet.h"
+#include "cli/PreviewSheet.h"
 
 namespace loomset::tool {
 

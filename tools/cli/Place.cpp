@@ -1,12 +1,12 @@
-#include "loomset/Place.h"
+#include "cli/Place.h"
 
 #include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "loomset/PreviewSheet.h"
-#include "loomset/ReadableName.h"
-#include "loomset/RecordIo.h"
+#include "cli/FileReading.h"
+#include "cli/PreviewSheet.h"
+#include "cli/ReadableName.h"
 #include "loomset/catalogue/DefaultCatalogue.h"
 #include "loomset/catalogue/GlobalManagers.h"
 #include "loomset/foundation/Tolerance.h"

@@ -1,4 +1,4 @@
-#include "loomset/PreviewSheet.h"
+#include "cli/PreviewSheet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,8 +7,8 @@
 #include <list>
 #include <random>
 
-#include "loomset/ReadableName.h"
-#include "loomset/SvgDocument.h"
+#include "cli/ReadableName.h"
+#include "cli/SvgDocument.h"
 
 namespace loomset::tool {
 

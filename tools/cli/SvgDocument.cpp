@@ -1,4 +1,4 @@
-#include "loomset/SvgDocument.h"
+#include "cli/SvgDocument.h"
 
 #include <cmath>
 #include <cstdio>

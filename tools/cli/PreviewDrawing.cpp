@@ -1,10 +1,10 @@
-#include "loomset/PreviewDrawing.h"
+#include "cli/PreviewDrawing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "loomset/SvgDocument.h"
+#include "cli/SvgDocument.h"
 
 namespace loomset::tool {
 

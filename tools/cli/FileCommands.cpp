@@ -1,10 +1,10 @@
-#include "loomset/FileCommands.h"
+#include "cli/FileCommands.h"
 
 #include <fstream>
 
-#include "loomset/PreviewSheet.h"
-#include "loomset/RecordIo.h"
-#include "loomset/SheetRecords.h"
+#include "cli/FileReading.h"
+#include "cli/PreviewSheet.h"
+#include "cli/SheetRecords.h"
 
 namespace loomset::tool {
 

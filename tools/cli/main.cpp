@@ -4,9 +4,9 @@
 #include <iostream>
 #include <string>
 
-#include "loomset/Demo.h"
-#include "loomset/FileCommands.h"
-#include "loomset/Place.h"
+#include "cli/Demo.h"
+#include "cli/FileCommands.h"
+#include "cli/Place.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "loomset/PreviewDrawing.h"
+#include "cli/PreviewDrawing.h"
 #include "loomset/geometry/TnBezierPattern.h"
 #include "loomset/geometry/TnDirectionPattern.h"
 #include "loomset/patterns/TnFillPattern.h"
