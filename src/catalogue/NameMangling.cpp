@@ -20,8 +20,12 @@ TnString mangleName(const TnString& name) {
   } else if (bytes[length - 1] == '9') {
     bytes[length - 1] = kMarker;
     bytes += '1';
+  } else if (bytes[length - 1] == '\xFF') {
+    // Counting on from 0xFF gives a zero byte, which ends the name as the host keeps it, as C
+    // text: a name with an invisible zero at its end could never be found by the text it shows.
+    bytes.pop_back();
   } else {
-    // Any last byte counts up, wrapping from 0xFF to 0x00, which is kept: names hold any bytes.
+    // Any other last byte counts up, digit or not.
     bytes[length - 1] = static_cast<char>(static_cast<unsigned char>(bytes[length - 1]) + 1);
   }
   return TnString(std::move(bytes));

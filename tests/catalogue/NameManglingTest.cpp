@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "loomset/catalogue/GPatTable.h"
+#include "support/Shapes.h"
+
 namespace {
 
 const std::string M = "\xBB";  // the marker byte
@@ -25,15 +28,27 @@ TEST(NameManglingTest, SequenceAddsAMarkerEveryNineStepsAndKeepsLongNames) {
 
 TEST(NameManglingTest, OnlyTheSecondToLastByteMarksAMangledNameAndUnMangleDropsThreeBytes) {
   EXPECT_EQ(mangled(""), " " + M + "1");
+  EXPECT_EQ(mangled("a"), "a " + M + "1");
   EXPECT_EQ(mangled(M), M + " " + M + "1");
   EXPECT_EQ(mangled(M + "1 "), M + "1  " + M + "1");
-  // The last byte counts up whatever it is, and wraps to a zero byte that stays in the name.
+  // The last byte counts up whatever it is; from 0xFF it would be a zero byte, which ends the
+  // name. Zero bytes before it stay.
   EXPECT_EQ(mangled("ab" + M + "z"), "ab" + M + "{");
-  EXPECT_EQ(mangled(kZero + M + "\xFF"), kZero + M + kZero);
-  // Unmangling drops the first three bytes.
+  EXPECT_EQ(mangled("a" + M + "\xFF"), "a" + M);
+  EXPECT_EQ(mangled(kZero + M + "\xFF"), kZero + M);
   EXPECT_EQ(unMangleName("abc").bytes(), "");
   EXPECT_EQ(unMangleName("abcd").bytes(), "d");
   EXPECT_EQ(unMangleName(mangleName("Satin")).bytes(), "in " + M + "1");
+
+  // Renamed on a clash, such a name is stored under the text it shows, and written as such.
+  GPatTable manager;
+  const TnString clashing("a\xBB\xFF");
+  ASSERT_EQ(manager.addPattern(nullptr, fillPattern(clashing, 1)), 0);
+  TnFillPattern incoming = fillPattern(clashing, 2);
+  EXPECT_EQ(manager.addPatternAndRename(design(0), incoming), 0);
+  EXPECT_EQ(incoming.getId().bytes(), "a" + M);
+  EXPECT_NE(manager.lookup("a\xBB", design(0)), nullptr);
+  EXPECT_NE(manager.lookup(clashing, design(0)), nullptr);
 }
 
 }  // namespace
