@@ -2,13 +2,174 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <new>
+#include <sstream>
+#include <string>
+#include <vector>
 
-#include "loomset/catalogue/TnFillTable.h"
-#include "support/CatalogueTestSupport.h"
+#include "loomset/catalogue/GPatTable.h"
+#include "loomset/catalogue/GProgrammedPatTable.h"
+#include "loomset/catalogue/GVecPatTable.h"
+#include "loomset/catalogue/GWavePatTable.h"
+#include "support/Shapes.h"
 
 namespace {
+
+TnDesign* const d = design(0);
+TnDesign* const e = design(1);
+const TnString kSatin1("Satin \2731");  // octal 273 is the marker byte 0xBB
+
+// Records are told apart by stitch length; -1 stands for no record.
+double lengthOf(const TnFillPattern* record) {
+  return record != nullptr ? record->getStitchLength() : -1.0;
+}
+
+class GPatTableTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // d's Satin comes before the library-wide one, which then hides it.
+    EXPECT_EQ(m.addPattern(d, fillPattern("Satin", 1)), 0);
+    EXPECT_EQ(m.addPattern(nullptr, fillPattern("Satin", 2)), 0);
+    m.addPattern(d, fillPattern("Fern", 3));
+    m.addPattern(e, fillPattern("Moss", 4));
+    m.setDesign(d);
+  }
+  GPatTable m;
+};
+
+TEST_F(GPatTableTest, AddResultCodesInEachScope) {
+  EXPECT_EQ(m.addPattern(nullptr, fillPattern("Satin", 5)), 2);
+  EXPECT_EQ(m.addPattern(e, fillPattern("Satin", 6)), 2);
+  EXPECT_EQ(m.addPattern(e, fillPattern("Fern", 6)), 0);
+  EXPECT_EQ(m.addPattern(e, fillPattern("Moss", 7)), 1);
+  // The alias is checked against the design's own table only; a refused alias keeps the record.
+  EXPECT_EQ(m.addPattern(e, fillPattern("Cord", 8), "Satin"), 0);
+  EXPECT_EQ(m.addPattern(e, fillPattern("Twill", 9), "Moss"), 1);
+  EXPECT_EQ(m.addPattern(e, fillPattern("Moss", 9), "Silk"), 1);
+  EXPECT_EQ(m.addPattern(e, fillPattern("Satin", 9), "Silk"), 2);
+  const TnFillPattern* alias = m.lookup("Satin", e);
+  ASSERT_NE(alias, nullptr);
+  EXPECT_EQ(alias->getId(), "Cord");
+  EXPECT_EQ(alias->getStitchLength(), 8.0);
+  EXPECT_EQ(lengthOf(m.lookup("Twill", e)), 9.0);
+  EXPECT_EQ(lengthOf(m.lookup("Moss", e)), 4.0);
+  EXPECT_EQ(m.lookup("Silk", e), nullptr);
+}
+
+TEST_F(GPatTableTest, LookupTriesTheLibraryScopeBeforeTheCurrentDesign) {
+  EXPECT_EQ(lengthOf(m.lookup("Satin")), 2.0);
+  EXPECT_EQ(lengthOf(m.lookupOriginal("Satin")), 1.0);
+  EXPECT_EQ(lengthOf(m.lookup("Fern")), 3.0);
+  EXPECT_EQ(m.lookup("Moss"), nullptr);
+  m.setDesign(e);
+  EXPECT_EQ(lengthOf(m.lookup("Moss")), 4.0);
+  EXPECT_EQ(m.lookup("Fern"), nullptr);
+
+  m.removeAliases(nullptr);
+  m.removeAliases(d);
+  EXPECT_EQ(m.lookup("Satin", d), nullptr);
+  EXPECT_EQ(lengthOf(m.lookup("Fern", d)), 3.0);
+  EXPECT_EQ(lengthOf(m.lookup("Satin", nullptr)), 2.0);
+}
+
+TEST_F(GPatTableTest, RemoveTakesTheLibraryEntryFirstThenTheCurrentDesigns) {
+  const TnFillPattern satin = fillPattern("Satin", 0);  // only the name counts
+  EXPECT_EQ(m.remove(nullptr), nullptr);
+  EXPECT_EQ(m.remove(&satin), nullptr);
+  EXPECT_EQ(m.lookup("Satin", nullptr), nullptr);
+  EXPECT_EQ(lengthOf(m.lookup("Satin", d)), 1.0);
+  EXPECT_EQ(m.remove(m.lookup("Satin", d)), d);  // the argument may be the entry that goes
+  EXPECT_EQ(m.lookup("Satin", d), nullptr);
+  EXPECT_EQ(m.remove(m.lookup("Moss", e)), nullptr);  // e is not the current design
+  EXPECT_NE(m.lookup("Moss", e), nullptr);
+}
+
+TEST_F(GPatTableTest, RemovingADesignDropsItsTableOnly) {
+  m.removeFillPatterns(nullptr);
+  m.removeFillPatterns(design(2));  // never seen
+  m.removeFillPatterns(d);
+  EXPECT_EQ(m.lookup("Fern", d), nullptr);
+  EXPECT_EQ(m.addPattern(d, fillPattern("Fern", 5)), 0);
+  EXPECT_EQ(lengthOf(m.lookup("Fern")), 5.0);  // d is still the current design
+  EXPECT_EQ(lengthOf(m.lookup("Moss", e)), 4.0);
+  EXPECT_EQ(lengthOf(m.lookup("Satin", nullptr)), 2.0);
+}
+
+TEST_F(GPatTableTest, GetAllPatternsListsLibraryRecordsFirst) {
+  m.addPattern(nullptr, fillPattern("Reed", 5));
+  TnList<TnFillPattern*> expected = m.getPatterns(nullptr);
+  EXPECT_TRUE(m.getAllPatterns(nullptr) == expected);
+  TnList<TnFillPattern*> own = m.getPatterns(d);
+  expected.join(own);
+  EXPECT_EQ(expected.length(), 4u);
+  EXPECT_TRUE(m.getAllPatterns(d) == expected);
+}
+
+TEST_F(GPatTableTest, AddPatternAndRenameStoresClashesUnderTheNextFreeName) {
+  TnFillPattern same = fillPattern("Satin", 2);
+  EXPECT_EQ(m.addPatternAndRename(e, same), 0);
+  EXPECT_EQ(m.getPatterns(e).length(), 1u);  // identical to the library record: not stored
+  TnFillPattern clash = fillPattern("Satin", 5);
+  EXPECT_EQ(m.addPatternAndRename(e, clash), 0);
+  EXPECT_EQ(clash.getId(), kSatin1);
+  EXPECT_EQ(lengthOf(m.lookup(kSatin1, e)), 5.0);
+  EXPECT_EQ(lengthOf(m.lookup("Satin", e)), 5.0);
+  TnFillPattern again = fillPattern("Satin", 6);
+  EXPECT_EQ(m.addPatternAndRename(e, again), 1);
+  EXPECT_EQ(again.getId(), kSatin1);
+  EXPECT_EQ(lengthOf(m.lookup(kSatin1, e)), 5.0);
+  TnFillPattern twin = fillPattern("Twin", 2);  // the library record's content under a free name
+  EXPECT_EQ(m.addPatternAndRename(e, twin), 0);
+  EXPECT_EQ(lengthOf(m.lookup("Twin", e)), 2.0);
+
+  // A mangled name taken library-wide is skipped; the alias is the name before the last renaming.
+  m.addPattern(nullptr, fillPattern("Reed", 1));
+  m.addPattern(nullptr, fillPattern("Reed \2731", 1));
+  TnFillPattern reed = fillPattern("Reed", 7);
+  EXPECT_EQ(m.addPatternAndRename(e, reed), 0);
+  EXPECT_EQ(reed.getId(), "Reed \2732");
+  EXPECT_EQ(lengthOf(m.lookup("Reed \2731", e)), 7.0);
+}
+
+TEST_F(GPatTableTest, CopiesOwnTheirTables) {
+  GPatTable copy(m);
+  EXPECT_NE(copy.lookup("Fern"), m.lookup("Fern"));
+  m.removeFillPatterns(d);
+  copy.remove(copy.lookup("Satin"));
+  EXPECT_EQ(lengthOf(copy.lookup("Fern")), 3.0);
+  EXPECT_EQ(lengthOf(m.lookup("Satin")), 2.0);
+
+  GPatTable assigned;
+  assigned.addPattern(design(2), fillPattern("Silk", 5));
+  assigned = copy;
+  const GPatTable& self = assigned;
+  assigned = self;
+  copy.removeFillPatterns(e);
+  EXPECT_EQ(assigned.lookup("Silk", design(2)), nullptr);
+  EXPECT_EQ(lengthOf(assigned.lookup("Moss", e)), 4.0);
+}
+
+TEST(TnFillTableTest, PrintsBucketsUpwardThenInOrderOfAdding) {
+  TnFillTable table;
+  std::ostringstream empty;
+  EXPECT_EQ(&table.printTo(empty), &empty);
+  EXPECT_EQ(empty.str(), "");
+  std::vector<std::pair<unsigned int, TnFillPattern>> records;
+  for (int i = 0; i < 600; i += 7) {
+    const TnFillPattern record = fillPattern(TnString(std::to_string(i)), static_cast<short>(i));
+    ASSERT_EQ(table.add(record, record.getId()), 0);
+    records.emplace_back(loomset::detail::hashBucket(record.getId().hash(), 211), record);
+  }
+  std::stable_sort(records.begin(), records.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::ostringstream expected;
+  for (const auto& [bucket, record] : records) record.printTo(expected);
+  std::ostringstream out;
+  table.printTo(out);
+  EXPECT_EQ(out.str(), expected.str());
+}
 
 // A table that can never be allocated, as when memory runs out.
 class UnallocatableTable : public TnFillTable {
@@ -18,10 +179,10 @@ class UnallocatableTable : public TnFillTable {
 };
 
 TEST(PatternManagerTest, ScopesWithoutATableStoreAndFindNothing) {
-  TnDesign* const d = loomset::test::design(0);
+  TnDesign* const d = design(0);
   loomset::detail::PatternManager<TnFillPattern, UnallocatableTable> m;
   m.setDesign(d);
-  TnFillPattern satin = loomset::test::fillPattern("Satin", 1);
+  TnFillPattern satin = fillPattern("Satin", 1);
   EXPECT_EQ(m.addPattern(nullptr, satin), 1);
   EXPECT_EQ(m.addPattern(d, satin, "Alias"), 1);
   EXPECT_EQ(m.addPatternAndRename(d, satin), 1);
@@ -31,6 +192,69 @@ TEST(PatternManagerTest, ScopesWithoutATableStoreAndFindNothing) {
   // Copies keep the missing tables missing.
   auto copy = m;
   EXPECT_EQ(copy.addPattern(d, satin), 1);
+}
+
+struct Programmed {
+  using Manager = GProgrammedPatTable;
+  // Patterns of different variants differ in content.
+  static TnProgrammedPattern record(const char* name, int variant) {
+    TnProgrammedPattern pattern;
+    pattern.rename(name);
+    pattern.setPatternDescription({{variant == 0 ? "A" : "B", TnDirectionPattern()}});
+    return pattern;
+  }
+  static void removeDesign(Manager& m, TnDesign* d) { m.removeProgrammedPatterns(d); }
+};
+
+struct Wave {
+  using Manager = GWavePatTable;
+  static TnWavePattern record(const char* name, int variant) {
+    TnBezierPattern pattern;
+    pattern.setReferenceAndDirections(TnVector<double>(1.0 + variant, 0.0), TnBezierCurve());
+    TnWavePattern wave;
+    wave.rename(name);
+    wave.setPattern(pattern);
+    return wave;
+  }
+  static void removeDesign(Manager& m, TnDesign* d) { m.removeWavePatterns(d); }
+};
+
+struct Vector {
+  using Manager = GVecPatTable;
+  static TnVectorPattern record(const char* name, int variant) {
+    TnVectorPattern pattern;
+    pattern.rename(name);
+    pattern.setDimension(TnVector<int>(10 + variant, 10));
+    return pattern;
+  }
+  static void removeDesign(Manager& m, TnDesign* d) { m.removeVectorPatterns(d); }
+};
+
+template <class Family>
+class FamilyManagerTest : public ::testing::Test {};
+
+using Families = ::testing::Types<Programmed, Wave, Vector>;
+TYPED_TEST_SUITE(FamilyManagerTest, Families);
+
+TYPED_TEST(FamilyManagerTest, RenamesClashingRecordsAndRecognisesIdenticalOnes) {
+  TnDesign* const d = design(0);
+  typename TypeParam::Manager m;
+  m.setDesign(d);
+  ASSERT_EQ(m.addPattern(nullptr, TypeParam::record("Satin", 0)), 0);
+  auto same = TypeParam::record("Satin", 0);
+  EXPECT_EQ(m.addPatternAndRename(d, same), 0);
+  EXPECT_EQ(m.getPatterns(d).length(), 0u);
+  auto other = TypeParam::record("Satin", 1);
+  EXPECT_EQ(m.addPatternAndRename(d, other), 0);
+  EXPECT_EQ(other.getId(), "Satin \2731");  // octal 273 is the marker byte 0xBB
+  const auto* alias = m.lookupOriginal("Satin");
+  ASSERT_NE(alias, nullptr);
+  EXPECT_EQ(alias->isSamePattern(TypeParam::record("", 1)), 1);
+  EXPECT_EQ(m.lookup("Satin")->isSamePattern(same), 1);
+  EXPECT_EQ(m.getPatterns(d).length(), 2u);  // under the new name and the old one
+  TypeParam::removeDesign(m, d);
+  EXPECT_EQ(m.getPatterns(d).length(), 0u);
+  EXPECT_NE(m.lookup("Satin"), nullptr);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "loomset/foundation/TnBezierCurve.h"
-#include "support/BezierTestSupport.h"
+#include "support/Shapes.h"
 
 namespace {
 

@@ -3,10 +3,8 @@
 #include <list>
 #include <vector>
 
-#include "loomset/foundation/TnMemoryStream.h"
 #include "loomset/geometry/TnBezierPattern.h"
-#include "support/BezierTestSupport.h"
-#include "support/DirectionPatternTestSupport.h"
+#include "support/Shapes.h"
 
 namespace {
 
@@ -160,53 +158,6 @@ TEST(TnBezierPatternTest, ComparisonsIgnoreFlagsAndOrderByCurveAlone) {
   const TnBezierPattern later = bezierPattern({9, 0}, curveOf({{1, 0, 4, 4, 8, 4, 10, 0}}));
   EXPECT_EQ((pattern < later) + (later > pattern), 2);
   EXPECT_EQ((later < pattern) + (pattern > later), 0);
-}
-
-// Two segments whose values single precision holds exactly.
-TnBezierCurve wave(int closed) {
-  return curveOf({{0, 0, 1, 2, 2.5, 2, 4, 0}, {4, 0, 5.5, -1.25, 8, -1, 10, 0}}, closed);
-}
-
-// The segments of wave() after `head`.
-StreamBytes withWaveSegments(StreamBytes head) {
-  return head.f(0, 0).f(1, 2).f(2.5, 2).f(4, 0).f(4, 0).f(5.5, -1.25).f(8, -1).f(10, 0);
-}
-
-TEST(TnBezierPatternStreamTest, WritesVersionReferenceSegmentsAndClosedFlag) {
-  EXPECT_EQ(written(bezierPattern({10, 0}, wave(1))),
-            withWaveSegments(StreamBytes().s(1).f(10, 0).s(2)).s(1).bytes());
-  EXPECT_EQ(written(TnBezierPattern()), StreamBytes().s(1).f(0, 0).s(0).s(0).bytes());
-  // The closed flag is held at the 16-bit edge: wrapped, 65536 would read back as open.
-  EXPECT_EQ(written(bezierPattern({10, 0}, curveOf({kArch}, 65536))),
-            StreamBytes().s(1).f(10, 0).s(1).f(0, 0).f(3, 4).f(7, 4).f(10, 0).s(32767).bytes());
-}
-
-TEST(TnBezierPatternStreamTest, RoundTripKeepsTheReadersFlagsAndGivesTheSameBytes) {
-  const TnBezierPattern pattern = bezierPattern({10, 0}, wave(1));
-  TnBezierPattern turned = bezierPattern({3, 0}, curveOf({kArch, kArch, kArch}));
-  turned.mirror();
-  turned.flip();
-  TnBezierPattern copy = reread(pattern, turned);
-  EXPECT_EQ(copy, pattern);
-  EXPECT_EQ(copy.getBezierCurve().strictIsClosed(), 1);
-  EXPECT_EQ(copy.isMirrored() + copy.isFlipped(), 2);
-  // A negative count reads as no segments; the closed flag is sign-extended.
-  ASSERT_EQ(readBytes(copy, StreamBytes().s(1).f(1, 0).s(-3).s(-1)), 0);
-  EXPECT_EQ(copy.getBezierCurve().length(), 0ul);
-  EXPECT_EQ(copy.getBezierCurve().strictIsClosed(), -1);
-}
-
-TEST(TnBezierPatternStreamTest, WriteStopsAtTheFirstFailingValueAndRefusesLongCurves) {
-  expectWriteStopsAtTheFirstFailure(bezierPattern({10, 0}, curveOf({kArch})));
-  // A 16-bit count says at most 32767 segments.
-  TnBezierCurve curve;
-  for (int i = 0; i < 32767; ++i)
-    curve.getSegments().add(segmentOf({1.0 * i, 0, 1.0 * i, 1, i + 1.0, 1, i + 1.0, 0}));
-  EXPECT_EQ(written(bezierPattern({32767, 0}, curve)).size(), 2u + 8u + 2u + 32767u * 32u + 2u);
-  curve.getSegments().add(segmentOf({32767, 0, 32767, 1, 32768, 1, 32768, 0}));
-  TnMemoryStream refused;
-  EXPECT_EQ(bezierPattern({32768, 0}, curve).write(refused), 1);
-  EXPECT_TRUE(refused.bytes().empty());
 }
 
 }  // namespace

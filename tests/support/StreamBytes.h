@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "loomset/foundation/TnMemoryStream.h"
 #include "loomset/patterns/RecordIo.h"
+
+using Bytes = std::vector<unsigned char>;
 
 // Little-endian stream bytes: s a short, l a 32-bit long, f two binary32, d two binary64, str a
 // 16-bit byte count and the bytes.
@@ -28,7 +28,8 @@ class StreamBytes {
     bytes_.insert(bytes_.end(), text.begin(), text.end());
     return *this;
   }
-  const std::vector<unsigned char>& bytes() const { return bytes_; }
+  const Bytes& bytes() const { return bytes_; }
+  operator const Bytes&() const { return bytes_; }  // NOLINT(google-explicit-constructor)
 
  private:
   template <typename Bits, typename T>
@@ -41,12 +42,28 @@ class StreamBytes {
     return *this;
   }
 
-  std::vector<unsigned char> bytes_;
+  Bytes bytes_;
+};
+
+// A host's own stream: it shows no windows, so every value goes through its calls, whose write
+// sizes it keeps.
+class CallsOnly final : public TnStream {
+ public:
+  explicit CallsOnly(const Bytes& bytes = {}) : inner(bytes) {}
+  int writeBytes(const void* data, std::size_t size) override {
+    writes.push_back(size);
+    return inner.writeBytes(data, size);
+  }
+  int readBytes(void* data, std::size_t size) override { return inner.readBytes(data, size); }
+  int peekBytes(void* data, std::size_t size) override { return inner.peekBytes(data, size); }
+
+  TnMemoryStream inner;
+  std::vector<std::size_t> writes;
 };
 
 // The bytes that `record` writes to a fresh stream; the write must succeed.
 template <class Record>
-std::vector<unsigned char> written(Record record) {
+Bytes written(Record record) {
   TnMemoryStream stream;
   EXPECT_EQ(loomset::writeRecord(record, stream), 0);
   return stream.bytes();
@@ -54,55 +71,19 @@ std::vector<unsigned char> written(Record record) {
 
 // What reading `bytes` into `record` returns.
 template <class Record>
-int readBytes(Record& record, const std::vector<unsigned char>& bytes) {
+int readBytes(Record& record, const Bytes& bytes) {
   TnMemoryStream stream(bytes);
   return loomset::readRecord(record, stream);
-}
-template <class Record>
-int readBytes(Record& record, const StreamBytes& bytes) {
-  return readBytes(record, bytes.bytes());
 }
 
 // `into` after reading what `record` writes: the read must succeed, take every byte, and leave a
 // record that writes the same bytes again.
 template <class Record>
 Record reread(const Record& record, Record into = Record()) {
-  const std::vector<unsigned char> bytes = written(record);
+  const Bytes bytes = written(record);
   TnMemoryStream stream(bytes);
   EXPECT_EQ(loomset::readRecord(into, stream), 0);
   EXPECT_EQ(stream.readPosition(), bytes.size());
   EXPECT_EQ(written(into), bytes);
   return into;
-}
-
-// Reading each of `versions`, as `bytesOf(version)` gives it, returns 2, takes only the version
-// and leaves `record` as it was: `observe` (by default, what it writes) sees no change.
-template <class Record, class BytesOf, class Observe = std::vector<unsigned char> (*)(Record)>
-void expectVersionsRefused(const Record& record, std::initializer_list<int> versions,
-                           BytesOf bytesOf, Observe observe = &written<Record>) {
-  for (int version : versions) {
-    Record copy = record;
-    TnMemoryStream stream(bytesOf(version));
-    EXPECT_EQ(loomset::readRecord(copy, stream), 2) << "version " << version;
-    EXPECT_EQ(stream.readPosition(), 2u) << "version " << version;
-    EXPECT_EQ(observe(copy), observe(record)) << "version " << version;
-  }
-}
-
-// Writes `record` to streams too short for it, at every length: each write fails, what it leaves
-// is the start of the record's bytes (nothing follows the value that failed), and less room than
-// one value is left unused (the values before it were written). Values here take at most 8 bytes:
-// a pair, or a string of up to 6.
-template <class Record>
-void expectWriteStopsAtTheFirstFailure(const Record& record) {
-  const std::vector<unsigned char> full = written(record);
-  for (std::size_t limit = 0; limit < full.size(); ++limit) {
-    Record copy = record;
-    TnMemoryStream stream;
-    stream.setWriteLimit(limit);
-    EXPECT_EQ(loomset::writeRecord(copy, stream), 1) << "limit " << limit;
-    const std::vector<unsigned char>& part = stream.bytes();
-    EXPECT_TRUE(std::equal(part.begin(), part.end(), full.begin())) << "limit " << limit;
-    EXPECT_LT(limit - part.size(), 8u) << "limit " << limit;
-  }
 }

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/SvgDocument.h"
-#include "support/BezierTestSupport.h"
+#include "support/Shapes.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/BezierTestSupport.h"
+#include "support/Shapes.h"
 
 namespace {
 
