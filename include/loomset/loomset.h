@@ -18,6 +18,7 @@
 #include "loomset/catalogue/TnVecPatTable.h"
 #include "loomset/catalogue/TnWavePatTable.h"
 #include "loomset/foundation/Lines.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/StringUtils.h"
 #include "loomset/foundation/Tn2DTrans.h"

@@ -117,10 +117,12 @@ TnVectorPattern vectorPattern(const VectorEntry& entry) {
   return pattern;
 }
 
-// 0 when `record` was stored library-wide, else 1.
+// kStored when `record` was stored library-wide, else kNotStored.
 template <class Manager, class Record>
 int store(Manager& manager, const Record& record) {
-  return manager.addPattern(nullptr, record) == 0 ? 0 : 1;
+  return manager.addPattern(nullptr, record) == loomset::detail::kStored
+             ? loomset::detail::kStored
+             : loomset::detail::kNotStored;
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "foundation/SegmentStream.h"
 
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/StreamPrimitives.h"
+
+using loomset::detail::kDone;
+using loomset::detail::kFailed;
 
 namespace loomset::detail {
 
@@ -9,21 +13,21 @@ int writeSegments(TnStream& stream, const TnList<TnBezier>& segments) {
   for (unsigned int i = 0; i < segments.length(); ++i) {
     const TnBezier& segment = segments[i];
     for (int k = 0; k < 4; ++k) {
-      if (writeFPoint(stream, segment[k]) != 0) return 1;
+      if (writeFPoint(stream, segment[k]) != 0) return kFailed;
     }
   }
-  return 0;
+  return kDone;
 }
 
 int readSegments(TnStream& stream, PointReader readPoint, long count, TnList<TnBezier>& segments) {
   for (long i = 0; i < count; ++i) {
     TnCoord<double> points[4];
     for (TnCoord<double>& point : points) {
-      if (readPoint(stream, &point) != 0) return 1;
+      if (readPoint(stream, &point) != 0) return kFailed;
     }
     segments.add(TnBezier(points));
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace loomset::detail

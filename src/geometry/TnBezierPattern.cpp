@@ -3,8 +3,13 @@
 #include "foundation/SegmentStream.h"
 #include "foundation/ShortValues.h"
 #include "geometry/PlacementTransform.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/Tolerance.h"
+
+using loomset::detail::kDone;
+using loomset::detail::kFailed;
+using loomset::detail::kUnknownVersion;
 
 template class std::list<TnVector<double>>;
 template class std::list<TnBezierPattern>;
@@ -69,31 +74,32 @@ void TnBezierPattern::getBackwardDirections(const Tn2DTrans& trans, double /*val
 
 int TnBezierPattern::write(TnStream& stream) const {
   const unsigned long count = curve.length();
-  if (count > loomset::detail::kMaxShortCount) return 1;
+  if (count > loomset::detail::kMaxShortCount) return kFailed;
   if (writeShort(stream, kVersion) != 0 || writeFVector(stream, referenceLine) != 0 ||
       writeShort(stream, static_cast<short>(count)) != 0) {
-    return 1;
+    return kFailed;
   }
-  if (loomset::detail::writeSegments(stream, curve.getSegments()) != 0) return 1;
+  if (loomset::detail::writeSegments(stream, curve.getSegments()) != 0) return kFailed;
   // A flag beyond 16 bits is held at the range's edge rather than wrapped, so that a closed
   // curve never reads back as open.
-  return writeShort(stream, loomset::detail::saturatedShort(curve.strictIsClosed())) != 0 ? 1 : 0;
+  return writeShort(stream, loomset::detail::saturatedShort(curve.strictIsClosed())) != 0 ? kFailed
+                                                                                          : kDone;
 }
 
 int TnBezierPattern::read(TnStream& stream) {
   short version = 0;
-  if (readShort(stream, &version) != 0) return 1;
-  if (version != kVersion) return 2;
+  if (readShort(stream, &version) != 0) return kFailed;
+  if (version != kVersion) return kUnknownVersion;
   short count = 0;
-  if (readFVector(stream, &referenceLine) != 0 || readShort(stream, &count) != 0) return 1;
+  if (readFVector(stream, &referenceLine) != 0 || readShort(stream, &count) != 0) return kFailed;
   TnList<TnBezier>& segments = curve.getSegments();
   segments.empty();
   curve.setStrictIsClosed(0);
-  if (loomset::detail::readSegments(stream, &readFPoint, count, segments) != 0) return 1;
+  if (loomset::detail::readSegments(stream, &readFPoint, count, segments) != 0) return kFailed;
   short closed = 0;
-  if (readShort(stream, &closed) != 0) return 1;
+  if (readShort(stream, &closed) != 0) return kFailed;
   curve.setStrictIsClosed(closed);
-  return 0;
+  return kDone;
 }
 
 int TnBezierPattern::operator==(const TnBezierPattern& other) const {

@@ -1,4 +1,4 @@
-#include "geometry/DirectionList.h"
+#include "geometry/MotifWalk.h"
 #include "geometry/PlacementTransform.h"
 #include "loomset/foundation/Tolerance.h"
 #include "loomset/geometry/TnDirectionPattern.h"

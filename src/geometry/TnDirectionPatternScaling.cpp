@@ -1,4 +1,4 @@
-#include "geometry/DirectionList.h"
+#include "geometry/MotifWalk.h"
 #include "loomset/foundation/Lines.h"
 #include "loomset/foundation/Tn2DTrans.h"
 #include "loomset/foundation/Tolerance.h"

@@ -1,8 +1,12 @@
 #include "loomset/patterns/TnFillPattern.h"
 
 #include "foundation/ShortValues.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/Tolerance.h"
+
+using loomset::detail::kDone;
+using loomset::detail::kFailed;
 
 using loomset::detail::kMaxShortCount;
 using loomset::detail::saturatedShort;
@@ -59,33 +63,33 @@ int TnFillPattern::isSamePattern(const TnFillPattern& other) const {
 }
 
 int TnFillPattern::write(TnStream* stream) {
-  if (stream == nullptr || offsets.length() > kMaxShortCount) return 1;
+  if (stream == nullptr || offsets.length() > kMaxShortCount) return kFailed;
   if (writeShort(*stream, 1) != 0 || writeString(*stream, name) != 0 ||
       writeShort(*stream, saturatedShort(stitchLength.value())) != 0 ||
       writeShort(*stream, static_cast<short>(offsets.length())) != 0) {
-    return 1;
+    return kFailed;
   }
   for (unsigned int i = 0; i < offsets.length(); ++i) {
-    if (writeShort(*stream, saturatedShort(offsets[i].value())) != 0) return 1;
+    if (writeShort(*stream, saturatedShort(offsets[i].value())) != 0) return kFailed;
   }
-  return 0;
+  return kDone;
 }
 
 int TnFillPattern::read(TnStream* stream) {
-  if (stream == nullptr) return 1;
+  if (stream == nullptr) return kFailed;
   short version = 0;
   short length = 0;
   short count = 0;
-  if (readShort(*stream, &version) != 0 || readString(*stream, name) != 0) return 1;
-  if (readShort(*stream, &length) != 0) return 1;
+  if (readShort(*stream, &version) != 0 || readString(*stream, name) != 0) return kFailed;
+  if (readShort(*stream, &length) != 0) return kFailed;
   stitchLength = TnEmbPoint(length);
-  if (readShort(*stream, &count) != 0) return 1;
+  if (readShort(*stream, &count) != 0) return kFailed;
   for (int i = 0; i < count; ++i) {
     short offset = 0;
-    if (readShort(*stream, &offset) != 0) return 1;
+    if (readShort(*stream, &offset) != 0) return kFailed;
     offsets.add(TnPercent(offset));
   }
-  return 0;
+  return kDone;
 }
 
 std::ostream& TnFillPattern::printTo(std::ostream& out) const {

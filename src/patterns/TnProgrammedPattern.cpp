@@ -1,12 +1,13 @@
 #include "loomset/patterns/TnProgrammedPattern.h"
 
-#include <iterator>
-
-#include "foundation/RecordBuffer.h"
 #include "foundation/ShortValues.h"
-#include "geometry/DirectionList.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnCoord.h"
+
+using loomset::detail::kDone;
+using loomset::detail::kFailed;
+using loomset::detail::kUnknownVersion;
 
 template class std::list<std::pair<TnString, TnDirectionPattern>>;
 
@@ -39,66 +40,45 @@ int TnProgrammedPattern::isSamePattern(const TnProgrammedPattern& other) const {
 }
 
 int TnProgrammedPattern::write(TnStream* stream) {
-  using loomset::detail::writeWhole;
-  if (stream == nullptr || patternDescription.size() > loomset::detail::kMaxShortCount) return 1;
-  // Written a pair at a time, so that the bytes gathered for one write stay as small as a motif.
-  const int head = writeWhole(*stream, [this](auto& out) {
-    return writeShort(out, kVersion) != 0 || writeString(out, name) != 0 ||
-                   writeShort(out, static_cast<short>(patternDescription.size())) != 0
-               ? 1
-               : 0;
-  });
-  if (head != 0) return 1;
-  for (const auto& pair : patternDescription) {
-    const int written = writeWhole(*stream, [&pair](auto& out) {
-      return writeString(out, pair.first) != 0 ||
-                     loomset::detail::writeMotif(out, pair.second.getReferenceLine(),
-                                                 pair.second.getForwardDirections()) != 0
-                 ? 1
-                 : 0;
-    });
-    if (written != 0) return 1;
+  if (stream == nullptr || patternDescription.size() > loomset::detail::kMaxShortCount)
+    return kFailed;
+  if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0 ||
+      writeShort(*stream, static_cast<short>(patternDescription.size())) != 0) {
+    return kFailed;
   }
-  return 0;
+  for (const auto& pair : patternDescription) {
+    if (writeString(*stream, pair.first) != 0 || pair.second.write(*stream) != 0) return kFailed;
+  }
+  return kDone;
 }
 
 int TnProgrammedPattern::read(TnStream* stream) {
-  using loomset::detail::ReusedMotif;
-  if (stream == nullptr) return 1;
+  if (stream == nullptr) return kFailed;
   short version = 0;
-  if (readShort(*stream, &version) != 0) return 1;
-  if (version != kVersion) return 2;
+  if (readShort(*stream, &version) != 0) return kFailed;
+  if (version != kVersion) return kUnknownVersion;
   short count = 0;
-  if (readString(*stream, name) != 0 || readShort(*stream, &count) != 0) return 1;
-  // The pairs are read over the old ones, each first made a fresh pair, so that reading many
-  // patterns into one record reuses its memory; the list nodes of old motifs go to `spare`.
-  TnDirectionPattern::Directions spare;
-  auto at = patternDescription.begin();
-  int result = 0;
-  try {
-    for (int i = 0; i < count && result == 0; ++i, ++at) {
-      if (at == patternDescription.end()) {
-        at = patternDescription.emplace(at);
-      } else {
-        at->first = TnString();
-        ReusedMotif::reset(at->second, spare);
-      }
-      TnString threadId;
-      if (readString(*stream, threadId) != 0) {
-        result = 1;
-      } else {
-        at->first = threadId;
-        result = ReusedMotif::read(at->second, *stream, spare) != 0 ? 1 : 0;
-      }
+  if (readString(*stream, name) != 0 || readShort(*stream, &count) != 0) return kFailed;
+  // The old pairs go, but are read over again where they can be: the new pairs reuse their
+  // memory rather than allocate their own.
+  Description old;
+  old.swap(patternDescription);
+  for (int i = 0; i < count; ++i) {
+    if (old.empty()) {
+      patternDescription.emplace_back();
+    } else {
+      patternDescription.splice(patternDescription.end(), old, old.begin());
+      patternDescription.back().first = TnString();
     }
-  } catch (...) {
-    // Out of memory part way: no old pair stays after the one being read.
-    if (at != patternDescription.end())
-      patternDescription.erase(std::next(at), patternDescription.end());
-    throw;
+    // Each pair starts as a default one, and keeps what was read into it when the read fails.
+    auto& pair = patternDescription.back();
+    if (readString(*stream, pair.first) != 0) {
+      pair.second = TnDirectionPattern();
+      return kFailed;
+    }
+    if (pair.second.readAsNew(*stream) != 0) return kFailed;
   }
-  patternDescription.erase(at, patternDescription.end());
-  return result;
+  return kDone;
 }
 
 std::ostream& TnProgrammedPattern::printTo(std::ostream& out) const {

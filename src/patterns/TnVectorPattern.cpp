@@ -3,10 +3,15 @@
 #include <cstdint>
 
 #include "foundation/SegmentStream.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnBezier.h"
 #include "loomset/foundation/TnCoord.h"
 #include "patterns/SegmentText.h"
+
+using loomset::detail::kDone;
+using loomset::detail::kFailed;
+using loomset::detail::kUnknownVersion;
 
 namespace {
 
@@ -24,7 +29,7 @@ int writeCount(TnStream& stream, unsigned long count) {
 // Reads a curve: its segment count, then its segments.
 int readCurve(TnStream& stream, PointReader readPoint, TnList<TnBezier>& segments) {
   long count = 0;
-  if (readLong(stream, &count) != 0) return 1;
+  if (readLong(stream, &count) != 0) return kFailed;
   return loomset::detail::readSegments(stream, readPoint, count, segments);
 }
 
@@ -44,47 +49,47 @@ int TnVectorPattern::isSamePattern(const TnVectorPattern& other) const {
 }
 
 int TnVectorPattern::write(TnStream* stream) {
-  if (stream == nullptr) return 1;
+  if (stream == nullptr) return kFailed;
   if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0 ||
       writeLong(*stream, dimension.xval()) != 0 || writeLong(*stream, dimension.yval()) != 0 ||
       writeCount(*stream, curves.length()) != 0) {
-    return 1;
+    return kFailed;
   }
   // Walking by increasing index costs one cursor step per element.
   for (unsigned int i = 0; i < curves.length(); ++i) {
     const TnList<TnBezier>& segments = curves[i].getSegments();
     if (writeCount(*stream, segments.length()) != 0 ||
         loomset::detail::writeSegments(*stream, segments) != 0) {
-      return 1;
+      return kFailed;
     }
   }
-  return 0;
+  return kDone;
 }
 
 int TnVectorPattern::read(TnStream* stream) {
-  if (stream == nullptr) return 1;
+  if (stream == nullptr) return kFailed;
   short version = 0;
-  if (readShort(*stream, &version) != 0) return 1;
-  if (version != kVersion && version != kDoubleVersion) return 2;
-  if (readString(*stream, name) != 0) return 1;
+  if (readShort(*stream, &version) != 0) return kFailed;
+  if (version != kVersion && version != kDoubleVersion) return kUnknownVersion;
+  if (readString(*stream, name) != 0) return kFailed;
   long value = 0;
-  if (readLong(*stream, &value) != 0) return 1;
+  if (readLong(*stream, &value) != 0) return kFailed;
   dimension.xval() = static_cast<int>(value);
-  if (readLong(*stream, &value) != 0) return 1;
+  if (readLong(*stream, &value) != 0) return kFailed;
   dimension.yval() = static_cast<int>(value);
   long count = 0;
-  if (readLong(*stream, &count) != 0) return 1;
+  if (readLong(*stream, &count) != 0) return kFailed;
   const PointReader readPoint = version == kVersion ? &readFPoint : &readDPoint;
   for (long i = 0; i < count; ++i) {
     // The curve is built in a list of its own and its node moved over whole, so that a curve
     // that fails part way is dropped and a complete one is not copied.
     TnList<TnBezierCurve> pending;
     if (readCurve(*stream, readPoint, pending.add(TnBezierCurve()).getSegments()) != 0) {
-      return 1;
+      return kFailed;
     }
     curves.join(pending);
   }
-  return 0;
+  return kDone;
 }
 
 std::ostream& TnVectorPattern::printTo(std::ostream& out) const {

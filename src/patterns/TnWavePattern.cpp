@@ -1,8 +1,13 @@
 #include "loomset/patterns/TnWavePattern.h"
 
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnBezierCurve.h"
 #include "patterns/SegmentText.h"
+
+using loomset::detail::kDone;
+using loomset::detail::kFailed;
+using loomset::detail::kUnknownVersion;
 
 namespace {
 
@@ -19,20 +24,20 @@ TnWavePattern& TnWavePattern::operator=(const TnWavePattern& other) = default;
 TnWavePattern::~TnWavePattern() = default;
 
 int TnWavePattern::write(TnStream* stream) {
-  if (stream == nullptr) return 1;
-  if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0) return 1;
+  if (stream == nullptr) return kFailed;
+  if (writeShort(*stream, kVersion) != 0 || writeString(*stream, name) != 0) return kFailed;
   return pattern.write(*stream);
 }
 
 int TnWavePattern::read(TnStream* stream) {
-  if (stream == nullptr) return 1;
+  if (stream == nullptr) return kFailed;
   short version = 0;
-  if (readShort(*stream, &version) != 0) return 1;
-  if (version != kVersion) return 2;
-  if (readString(*stream, name) != 0) return 1;
+  if (readShort(*stream, &version) != 0) return kFailed;
+  if (version != kVersion) return kUnknownVersion;
+  if (readString(*stream, name) != 0) return kFailed;
   // Any failure of the embedded record, an unknown version of its own included, is a failure to
   // read this one.
-  return pattern.read(*stream) != 0 ? 1 : 0;
+  return pattern.read(*stream) != 0 ? kFailed : kDone;
 }
 
 std::ostream& TnWavePattern::printTo(std::ostream& out) const {

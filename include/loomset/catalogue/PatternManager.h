@@ -6,6 +6,7 @@
 #include "loomset/Export.h"
 #include "loomset/catalogue/NameMangling.h"
 #include "loomset/catalogue/TnDesign.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/TnList.h"
 #include "loomset/foundation/TnString.h"
 
@@ -124,9 +125,9 @@ TnList<Record*> PatternManager<Record, Table>::getAllPatterns(TnDesign* design) 
 
 template <class Record, class Table>
 int PatternManager<Record, Table>::addPattern(TnDesign* design, const Record& pattern) {
-  if (lookup(pattern.getId(), nullptr) != nullptr) return 2;
+  if (lookup(pattern.getId(), nullptr) != nullptr) return kTakenLibraryWide;
   Table* table = getTable(design);
-  if (table == nullptr) return 1;
+  if (table == nullptr) return kNotStored;
   return table->add(pattern, pattern.getId());
 }
 
@@ -134,7 +135,7 @@ template <class Record, class Table>
 int PatternManager<Record, Table>::addPattern(TnDesign* design, const Record& pattern,
                                               const TnString& alias) {
   const int result = addPattern(design, pattern);
-  if (result != 0) return result;
+  if (result != kStored) return result;
   return getTable(design)->add(pattern, alias);
 }
 
@@ -143,12 +144,12 @@ int PatternManager<Record, Table>::addPatternAndRename(TnDesign* design, Record&
   TnList<Record*> libraryRecords = getPatterns(nullptr);
   for (unsigned int i = 0; i < libraryRecords.length(); ++i) {
     const Record* record = libraryRecords[i];
-    if (pattern.getId() == record->getId() && pattern.isSamePattern(*record) != 0) return 0;
+    if (pattern.getId() == record->getId() && pattern.isSamePattern(*record) != 0) return kStored;
   }
   int result = addPattern(design, pattern);
   // Each new name differs from the one before and only library-wide names send the loop round
   // again, so it ends.
-  while (result == 2) {
+  while (result == kTakenLibraryWide) {
     const TnString alias = pattern.getId();
     TnString mangled = mangleName(alias);
     pattern.rename(mangled);
@@ -205,7 +206,7 @@ void PatternManager<Record, Table>::removeAliases(TnDesign* design) {
 template <class Record, class Table>
 Table* PatternManager<Record, Table>::getTable(TnDesign* design) {
   int pos = designs.find(design);
-  if (pos == -1) {
+  if (pos == kAbsent) {
     designs.add(design);
     // A table that cannot be allocated is kept as null so that both lists stay in step; every
     // later operation on the design then finds no table.
@@ -220,7 +221,7 @@ template <class Record, class Table>
 void PatternManager<Record, Table>::removePatterns(TnDesign* design) {
   if (design == nullptr) return;
   const int pos = designs.find(design);
-  if (pos == -1) return;
+  if (pos == kAbsent) return;
   delete tables[static_cast<unsigned int>(pos)];
   tables.removeByIndex(pos);
   designs.removeByIndex(pos);

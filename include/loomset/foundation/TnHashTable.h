@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/TnHashEntry.h"
 #include "loomset/foundation/TnList.h"
 #include "loomset/foundation/TnString.h"
@@ -120,9 +121,9 @@ TnHashTable<T, TnString>::~TnHashTable() {
 template <class T>
 int TnHashTable<T, TnString>::add(const T& record, const TnString& key) {
   Bucket& bucket = bucketOf(key);
-  if (find(bucket, key) != nullptr) return 1;
+  if (find(bucket, key) != nullptr) return loomset::detail::kNotStored;
   bucket.add(Entry(key, record));
-  return 0;
+  return loomset::detail::kStored;
 }
 
 template <class T>
@@ -134,10 +135,10 @@ const T* TnHashTable<T, TnString>::lookup(const TnString& key) const {
 template <class T>
 int TnHashTable<T, TnString>::lookupBucket(const TnString& key, T& record, TnString& keyOut) const {
   const Entry* entry = find(bucketOf(key), key);
-  if (entry == nullptr) return -1;
+  if (entry == nullptr) return loomset::detail::kAbsent;
   record = entry->record;
   keyOut = entry->key;
-  return 0;
+  return loomset::detail::kDone;
 }
 
 template <class T>

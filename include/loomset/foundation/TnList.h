@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "loomset/Export.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/TnListNode.h"
 #include "loomset/foundation/TnPercent.h"
 #include "loomset/foundation/TnString.h"
@@ -252,7 +253,7 @@ int TnList<T>::move(int from, int to) {
 
 template <class T>
 int TnList<T>::find(const T& value) const {
-  int index = -1;
+  int index = loomset::detail::kAbsent;
   firstWhere([&value](const T& element) { return element == value; }, &index);
   return index;
 }

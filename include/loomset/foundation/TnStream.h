@@ -3,13 +3,16 @@
 #include <cstddef>
 
 #include "loomset/Export.h"
-
-namespace loomset::detail {
-class StreamAccess;
-}
+#include "loomset/foundation/ResultCodes.h"
 
 // A byte stream. Each call returns 0 on success and non-zero on failure; a call that fails
 // moves nothing: no byte is consumed, and no byte is written.
+//
+// A stream whose bytes sit in memory may also show them as windows, as std::streambuf shows its
+// get and put areas: a read window of the next unread bytes, and a write window of room for the
+// next bytes written. The typed values (StreamPrimitives.h) take and put each value through a
+// window when it fits there and through the calls otherwise, so a stream that shows no window,
+// as a host's own stream need not, is used through its calls alone, one call per value written.
 class LOOMSET_API TnStream {
  public:
   TnStream() = default;
@@ -23,28 +26,55 @@ class LOOMSET_API TnStream {
   // Copies the next `size` bytes into `data` without consuming them.
   virtual int peekBytes(void* data, std::size_t size) = 0;
 
+  // How the typed values reach the bytes, each value whole or not at all.
+  //
+  // The next `size` bytes, unconsumed: in the read window, else peeked into `scratch` (room for
+  // `size` bytes); null when the stream does not hold them.
+  const unsigned char* peekValue(std::size_t size, unsigned char* scratch) {
+    if (static_cast<std::size_t>(readEnd_ - readNext_) >= size) return readNext_;
+    return peekBytes(scratch, size) == 0 ? scratch : nullptr;
+  }
+  // Consumes the `size` bytes that peekValue has just shown at `seen`; non-zero on failure.
+  int consumeValue(const unsigned char* seen, unsigned char* scratch, std::size_t size) {
+    if (seen == readNext_) {
+      readNext_ += size;
+      return loomset::detail::kDone;
+    }
+    return readBytes(scratch, size);
+  }
+  // Where to encode a value of `size` bytes: the write window when it has room, else `scratch`.
+  unsigned char* valueRoom(std::size_t size, unsigned char* scratch) {
+    return static_cast<std::size_t>(writeEnd_ - writeNext_) >= size ? writeNext_ : scratch;
+  }
+  // Puts the `size` bytes encoded at `room`, which valueRoom gave: the write window moves on over
+  // them, or they are written with one call.
+  int putValue(const unsigned char* room, std::size_t size) {
+    if (room == writeNext_) {
+      writeNext_ += size;
+      return loomset::detail::kDone;
+    }
+    return writeBytes(room, size);
+  }
+
  protected:
-  // A stream whose next bytes already sit in memory may show them as a read window, [next, end):
-  // the typed readers then take values from it directly, without a call per value, and consume
-  // them by moving `next` forward. Such a stream keeps its read position in readWindowNext() and
-  // shows the window again whenever its bytes move. The window starts empty, so a stream that
-  // never shows one is read through readBytes and peekBytes alone.
+  // Shows [next, end) as the unread bytes. A stream shows its windows again whenever its calls
+  // move what they cover; both start empty.
   void setReadWindow(const unsigned char* next, const unsigned char* end) {
     readNext_ = next;
     readEnd_ = end;
   }
+  // Shows [next, end) as room for the next bytes written.
+  void setWriteWindow(unsigned char* next, unsigned char* end) {
+    writeNext_ = next;
+    writeEnd_ = end;
+  }
+  // Where the typed values have moved the windows to.
   const unsigned char* readWindowNext() const { return readNext_; }
-
-  // A stream that refuses a write only for want of room, never for how the bytes are split into
-  // calls, may be handed a record's values in one write instead of one call per value: it says
-  // so here. A refused record is then written again value by value, so that the stream ends with
-  // exactly the values before the refused one, as it would have.
-  void setTakesWholeRecords(bool takes) { takesWholeRecords_ = takes; }
+  unsigned char* writeWindowNext() const { return writeNext_; }
 
  private:
-  friend class loomset::detail::StreamAccess;
-
   const unsigned char* readNext_ = nullptr;
   const unsigned char* readEnd_ = nullptr;
-  bool takesWholeRecords_ = false;
+  unsigned char* writeNext_ = nullptr;
+  unsigned char* writeEnd_ = nullptr;
 };

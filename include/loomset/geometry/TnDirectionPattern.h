@@ -9,10 +9,6 @@
 #include "loomset/foundation/TnStream.h"
 #include "loomset/foundation/TnVector.h"
 
-namespace loomset::detail {
-class ReusedMotif;
-}
-
 // Motifs and their placements are lists of (displacement, jump flag) entries.
 LOOMSET_EXTERN_TEMPLATE(std::list<std::pair<TnVector<double>, int>>);
 
@@ -58,6 +54,10 @@ class LOOMSET_API TnDirectionPattern {
   // read so far, or when the end point or a turned vector is not finite, keeping the entries as
   // read; the box is recomputed only on success (0). Flags and caches are left alone.
   int read(TnStream& stream);
+  // What read gives a default-constructed pattern, result and partial effects alike, read into
+  // this one, whose memory is reused: a record that holds many motifs reads new ones over its old
+  // ones without allocating for them again.
+  int readAsNew(TnStream& stream);
 
   // Equality and order look at the motif's entries only (vector, then flag, lexicographically);
   // reference line, flags, box and caches play no part.
@@ -129,16 +129,9 @@ class LOOMSET_API TnDirectionPattern {
   Directions cachedBackward;
 
  private:
-  friend class loomset::detail::ReusedMotif;
-
-  // read(stream), with the nodes of `spare` used for the entries before any is allocated; once
-  // the entries are reached, `spare` is left empty and the nodes not needed are freed.
-  int read(TnStream& stream, Directions& spare);
-  // Makes this the default motif, moving the nodes of its lists but one to `spare` for a later
-  // read. Allocates only when it has no node at all, and then before it changes anything.
-  void resetInto(Directions& spare);
-  // The default motif's fields, written over the ones there; `directions` has one node.
-  void setDefaults();
+  // read(stream); `reachedEntries` tells whether the count was read, after which the entries are
+  // the ones read.
+  int readMotif(TnStream& stream, bool& reachedEntries);
   // Writes the placement over `out` from `at` on (appending past its end); returns the position
   // after the last entry written.
   Directions::iterator placeOver(const TnCoord<double>& start, const TnCoord<double>& end,
