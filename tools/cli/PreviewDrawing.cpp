@@ -300,9 +300,18 @@ void PreviewDrawing::draw(SvgDocument& svg, double x, double y, double width, do
   // Jumps over stitches, dashed, so that a jump that runs back along a stitch shows.
   svg.path(polylineData(stitches, fit), stitchStyle(colour));
   svg.path(polylineData(jumps, fit), kJumpStyle);
+  // Dots shrink where stitches are short at this scale, so that neighbours stay apart.
+  double shortest = std::numeric_limits<double>::infinity();
+  for (const auto* segments : {&stitches, &jumps}) {
+    for (const Segment& segment : *segments) {
+      const double length = (segment[1] - segment[0]).length();
+      if (length > kTiny) shortest = std::min(shortest, length * used);
+    }
+  }
+  const double radius = std::clamp(shortest / 4.0, kDotRadius / 3.0, kDotRadius);
   for (const Point& p : needlePoints) {
     const Point mapped = fit.map(p);
-    svg.circle(mapped.xval(), mapped.yval(), kDotRadius, kDotStyle);
+    svg.circle(mapped.xval(), mapped.yval(), radius, kDotStyle);
   }
   for (const Segment& start : starts) drawStart(svg, fit.map(start[0]), fit.map(start[1]));
 }
