@@ -123,8 +123,9 @@ const Row kRows[] = {
     // render: capped, selected, on one scale, tiled.
     {"loomset render big.stream --svg big.svg", 0,
      "^drew big.svg: 60 of 100000 records, 99940 more left out \\(--first N draws more\\)\\n$", ""},
-    {"loomset render --only Brick --same-scale demo/gFillManager.stream --svg brick.svg", 0,
+    {"loomset render --only Brick demo/gFillManager.stream --svg brick.svg", 0,
      "^drew brick.svg: 1 of 5 records, 4 not named Brick\\n$", ""},
+    {"loomset render --same-scale demo/gFillManager.stream --svg fills.svg", 0, "5 of 5", ""},
     {"loomset render --first 2 demo/gWavePatManager.stream --svg waves.svg", 0,
      "2 of 3 records, 1 more left out", ""},
     {"loomset render demo/gTileVecPatManager.stream --tile --svg tiles.svg", 0,
@@ -152,6 +153,11 @@ const Picture kPictures[] = {
     {"once.svg", "<circle [^>]*r=\"4\" fill=\"#ffffff\""},
     {"huge.svg", ">partly drawn<"},
     {"demo/catalogue.svg", ">thread Accent<"},
+    // Grid lines, and one scale: the fill of stitch length 7 on the grid of the others.
+    {"fills.svg", "<path d=\"[^\"]*\" fill=\"none\" stroke=\"#e2e5e9\""},
+    {"fills.svg",
+     ">Random Fill \xC2\xBB"
+     "1</text>\\n<text [^>]*>grid 50<"},
 };
 
 std::string slurp(const fs::path& path) {

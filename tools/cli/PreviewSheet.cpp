@@ -73,8 +73,10 @@ std::string fitLabel(const std::string& text, std::size_t maxChars) {
   return text;
 }
 
-std::string vectorText(const TnVector<double>& v) {
-  return "(" + textNumber(v.xval()) + ", " + textNumber(v.yval()) + ")";
+// A motif's note: its reference line, then how much it holds.
+std::string motifNote(const TnVector<double>& reference, const std::string& holds) {
+  return "reference line (" + textNumber(reference.xval()) + ", " + textNumber(reference.yval()) +
+         ")" + kMiddleDot + holds;
 }
 
 std::string countText(std::size_t count, const char* one, const char* many) {
@@ -174,8 +176,8 @@ void PreviewSheet::add(const std::string& title, const TnFillPattern& pattern) {
 
 void PreviewSheet::add(const std::string& title, const TnDirectionPattern& motif) {
   Panel& panel = addPanel(title);
-  panel.note = "reference line " + vectorText(motif.getReferenceLine()) + kMiddleDot +
-               countText(motif.getForwardDirections().size(), "entry", "entries");
+  panel.note = motifNote(motif.getReferenceLine(),
+                         countText(motif.getForwardDirections().size(), "entry", "entries"));
   panel.runs.push_back({std::string(), directionRun(motif)});
 }
 
@@ -196,8 +198,8 @@ void PreviewSheet::add(const std::string& title, const TnWavePattern& pattern) {
 
 void PreviewSheet::add(const std::string& title, const TnBezierPattern& pattern) {
   Panel& panel = addPanel(title);
-  panel.note = "reference line " + vectorText(pattern.getReferenceLine()) + kMiddleDot +
-               countText(pattern.getBezierCurve().length(), "segment", "segments");
+  panel.note = motifNote(pattern.getReferenceLine(),
+                         countText(pattern.getBezierCurve().length(), "segment", "segments"));
   panel.runs.push_back({std::string(), bezierRun(pattern)});
 }
 
