@@ -41,14 +41,15 @@ int main() {
   // its jump flag (0: a stitch), in needle order. The motif is laid once, whatever the span's
   // length; a host lays the next repeat from where this one ends.
 
-  // The design is closed: its table goes.
-  gFillManager.removeFillPatterns(&design);
-  gFillManager.setDesign(nullptr);
-
   const bool asTold = found != nullptr && renamed != nullptr &&
                       renamed->getStitchLength() == 40.0 && copy.isSamePattern(brick) == 1 &&
                       placed.size() == 2 && placed.front().first == TnVector<double>(-1, 2) &&
                       placed.back().first == TnVector<double>(1, 2);
+
+  // The design is closed: its table goes, and with it what `renamed` points to.
+  gFillManager.removeFillPatterns(&design);
+  gFillManager.setDesign(nullptr);
+
   std::printf("tour: %s\n", asTold ? "every result as told" : "a result differs from the comments");
   return asTold ? 0 : 1;
 }
