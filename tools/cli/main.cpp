@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
                      "the stream file of records back to back; without FAMILY, the only family as "
                      "whose records the whole file reads")
         ->required()
-        ->expected(1, 2);
+        ->expected(1, 2)
+        ->type_name("");
   };
   bool recordText = false;
   CLI::App* dump = app.add_subcommand(
