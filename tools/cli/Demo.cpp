@@ -1,13 +1,11 @@
 #include "cli/Demo.h"
 
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
-#include "cli/FileReading.h"
+#include "cli/Files.h"
 #include "cli/PreviewSheet.h"
 #include "cli/ReadableName.h"
-#include "cli/SheetRecords.h"
 #include "loomset/catalogue/DefaultCatalogue.h"
 #include "loomset/catalogue/GlobalManagers.h"
 #include "loomset/foundation/TnFileStream.h"
@@ -153,7 +151,8 @@ void runShelf(const char* managerName, Manager& manager, TnDesign* design,
   }
 
   sheet.addSection(managerName);
-  for (std::size_t i = 0; i < records.size(); ++i) addToSheet(sheet, records[i], i + 1);
+  for (std::size_t i = 0; i < records.size(); ++i)
+    sheet.add(recordTitle(records[i], i + 1), records[i]);
 }
 
 }  // namespace
@@ -172,6 +171,7 @@ int runDemo(const std::string& directory, std::ostream& out, std::ostream& err) 
   }
   TnDesign sample;
   PreviewSheet sheet;
+  sheet.setOneScale(true);
   Tally tally;
   runShelf<TnFillPattern>("gFillManager", gFillManager, &sample, dir, sheet, tally, out, err);
   runShelf<TnProgrammedPattern>("gProgrammedPatManager", gProgrammedPatManager, &sample, dir, sheet,
@@ -179,22 +179,21 @@ int runDemo(const std::string& directory, std::ostream& out, std::ostream& err) 
   runShelf<TnProgrammedPattern>("gLockstitchManager", gLockstitchManager, &sample, dir, sheet,
                                 tally, out, err);
   runShelf<TnWavePattern>("gWavePatManager", gWavePatManager, &sample, dir, sheet, tally, out, err);
+  sheet.setTiling(true);
   runShelf<TnVectorPattern>("gTileVecPatManager", gTileVecPatManager, &sample, dir, sheet, tally,
                             out, err);
+  sheet.setTiling(false);
   runShelf<TnVectorPattern>("gNonTileVecPatManager", gNonTileVecPatManager, &sample, dir, sheet,
                             tally, out, err);
   runShelf<TnVectorPattern>("gCompositeVecPatManager", gCompositeVecPatManager, &sample, dir, sheet,
                             tally, out, err);
 
-  const std::filesystem::path svg = dir / "catalogue.svg";
-  std::ofstream picture(svg);
-  sheet.write(picture);
-  picture.close();
-  if (!picture) {
-    err << "loomset demo: " << svg.string() << ": cannot be written" << std::endl;
-    tally.failed = true;
+  const std::string svg = (dir / "catalogue.svg").string();
+  sheet.setCaption("The built-in catalogue and a sample design, one scale in each section");
+  if (writeSheet(sheet, svg, "demo", err)) {
+    out << "drew " << svg << ": " << sheet.panelCount() << " panels" << std::endl;
   } else {
-    out << "drew " << svg.string() << ": " << sheet.panelCount() << " panels" << std::endl;
+    tally.failed = true;
   }
   out << "round trip: " << tally.records << " records, " << tally.differences << " differences"
       << std::endl;

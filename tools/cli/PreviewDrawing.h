@@ -13,10 +13,11 @@ namespace loomset::tool {
 
 class SvgDocument;
 
-// One drawing in pattern units (y pointing up): stitches, jumps, needle points, cubic curves and
-// frames, later drawn into a box of the sheet at one uniform scale. Only drawable points (finite
-// and within 1e9 of the origin) are taken, and the number of needle points and curve segments is
-// capped, so that no pattern can make a drawing unbounded.
+// One drawing in pattern units (y pointing up): stitches, jumps, needle points, cubic curves,
+// outlines and start marks, later drawn into a box of the sheet at one uniform scale over a grid
+// in pattern units. Only drawable points (finite and within 1e9 of the origin) are taken, and the
+// number of needle points and curve segments is capped, so that no pattern can make a drawing
+// unbounded.
 class PreviewDrawing {
  public:
   using Point = TnCoord<double>;
@@ -39,6 +40,11 @@ class PreviewDrawing {
   static bool isDrawableLength(double length);
   // Draws a key to the marks of a drawing, in one line from (x, y), `y` being the text baseline.
   static void drawLegend(SvgDocument& svg, double x, double y);
+  // The distance in pattern units between grid lines drawn at `scale`: 1, 2 or 5 times a power
+  // of ten, at least 14 pixels.
+  static double gridStep(double scale);
+  // Draws a short stitch in palette colour `colour` ending at (x, y), as a key to that colour.
+  static void drawSwatch(SvgDocument& svg, double x, double y, std::size_t colour);
 
   // Adds a needle point without a stitch to it. Returns false, adding nothing, when the point
   // cannot be drawn or the drawing is full.
@@ -50,10 +56,12 @@ class PreviewDrawing {
   // Adds `curve` moved by `offset`. A segment with a point that cannot be drawn is left out and
   // the curve resumes at the next segment; segments beyond the cap are left out.
   void addCurve(const TnBezierCurve& curve, const TnVector<double>& offset);
+  // Marks where the needle starts and the way it sets off, when both can be drawn.
+  void addStart(const Point& at, const TnVector<double>& direction);
   // Adds the axis-aligned rectangle with corners `a` and `b`, when both can be drawn.
   void addFrame(const Point& a, const Point& b);
-  // How an outline is drawn: a pattern's frame (grey, dashed), or the span (red) and the covered
-  // box (red, dashed) of a placement.
+  // How an outline is drawn: a pattern's frame (grey, dashed), or the span (a faint red band)
+  // and the covered box (shaded, red edge) of a placement, under the stitches and jumps.
   enum class Outline { kFrame, kSpan, kBox };
   // Adds the lines from corner to corner, and back to the first when `closed`; nothing when a
   // corner cannot be drawn.
@@ -68,8 +76,9 @@ class PreviewDrawing {
   double fitScale(double width, double height) const;
 
   // Draws into the box at (x, y) of the given size at `scale` (a finite scale no larger than
-  // fitScale keeps it inside), centred, with y turned downwards; the stitches in palette colour
-  // `colour` (taken modulo the palette's size), so that runs side by side can be told apart.
+  // fitScale keeps it inside), centred, with y turned downwards, over a grid of lines gridStep
+  // apart, the jumps dashed over the stitches, the stitches in
+  // palette colour `colour` (taken modulo the palette's size), so that runs can be told apart.
   void draw(SvgDocument& svg, double x, double y, double width, double height, double scale,
             std::size_t colour) const;
 
@@ -81,6 +90,8 @@ class PreviewDrawing {
   std::vector<Point> needlePoints;
   // Each curve is its start point followed by three control points per cubic segment.
   std::vector<std::vector<Point>> curves;
+  // Each start mark: the start point and a point along the way the needle sets off.
+  std::vector<Segment> starts;
   int curveSegments = 0;
   bool cut = false;
   // The lines of the outlines, by style.

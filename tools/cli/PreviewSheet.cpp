@@ -37,19 +37,26 @@ constexpr double kTitleHeight = 26.0;
 constexpr double kLineHeight = 14.0;
 constexpr double kSingleRunHeight = 120.0;
 constexpr double kMultiRunHeight = 64.0;
+constexpr double kWideRunHeight = 300.0;
 constexpr double kInset = 6.0;
 constexpr double kSectionHeight = 36.0;
 constexpr double kLegendHeight = 24.0;
 constexpr double kSheetWidth = 2 * kMargin + kColumns * kCellWidth + (kColumns - 1) * kGap;
+constexpr double kWideWidth = kSheetWidth - 2 * kMargin;
+constexpr int kTiles = 3;
 // Characters that fit a panel's width at the title's and at the small text's size.
 constexpr std::size_t kTitleChars = 34;
 constexpr std::size_t kLineChars = 46;
 constexpr std::size_t kSectionChars = 90;
+constexpr std::size_t kWideChars = 140;
+// Room kept on a note's line for the grid's label.
+constexpr std::size_t kGridChars = 9;
 
 const std::string kSectionText = "font-size=\"16\" font-weight=\"bold\" fill=\"#1c1c1c\"";
 const std::string kTitleText = "font-size=\"13\" font-weight=\"bold\" fill=\"#1c1c1c\"";
 const std::string kSmallText = "font-size=\"10\" fill=\"#555555\"";
 const std::string kEmptyText = "font-size=\"10\" fill=\"#999999\" text-anchor=\"middle\"";
+const std::string kGridText = "font-size=\"10\" fill=\"#8a8f98\" text-anchor=\"end\"";
 const std::string kCutText = "font-size=\"9\" fill=\"#b03a2e\" text-anchor=\"end\"";
 const std::string kPanelStyle = "rx=\"6\" fill=\"#ffffff\" stroke=\"#c9ced6\" stroke-width=\"1\"";
 const std::string kBoxStyle = "fill=\"#f6f7f9\"";
@@ -66,16 +73,10 @@ std::string fitLabel(const std::string& text, std::size_t maxChars) {
   return text;
 }
 
-// A value for a note: short, exact for the usual small values, and "?" when it is not finite.
-std::string noteNumber(double value) {
-  if (!std::isfinite(value)) return "?";
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.6g", value);
-  return buffer;
-}
-
-std::string vectorText(const TnVector<double>& v) {
-  return "(" + noteNumber(v.xval()) + ", " + noteNumber(v.yval()) + ")";
+// A motif's note: its reference line, then how much it holds.
+std::string motifNote(const TnVector<double>& reference, const std::string& holds) {
+  return "reference line (" + textNumber(reference.xval()) + ", " + textNumber(reference.yval()) +
+         ")" + kMiddleDot + holds;
 }
 
 std::string countText(std::size_t count, const char* one, const char* many) {
@@ -105,6 +106,7 @@ PreviewDrawing directionRun(const TnDirectionPattern& motif) {
   for (int r = 0; r < repeats; ++r) {
     TnDirectionPattern::Directions placed;
     motif.getDirections(Point(r * advance, 0.0), Point((r + 1) * advance, 0.0), 0, placed);
+    if (r == 0 && !placed.empty()) drawing.addStart(needle, placed.front().first);
     if (!drawing.follow(needle, placed)) break;
     if (r == 0) repeats = repeatCount(advance, drawing.bounds());
   }
@@ -123,6 +125,11 @@ PreviewDrawing bezierRun(const TnBezierPattern& pattern) {
   const Point first = curve[0][0];
   const bool movable = PreviewDrawing::isDrawable(first);
   const bool advancing = movable && PreviewDrawing::isDrawableLength(advance.length());
+  // The way the curve sets off: towards its first control point that is not its start.
+  const TnBezier& segment = curve[0];
+  int toward = 1;
+  while (toward < 3 && segment[toward] == first) ++toward;
+  drawing.addStart(origin, segment[toward] - first);
   Point start = origin;
   int repeats = advancing ? kMaxRepeats : 1;
   for (int r = 0; r < repeats && drawing.addNeedlePoint(start); ++r) {
@@ -143,12 +150,12 @@ void PreviewSheet::addSection(const std::string& title) {
   panels.push_back(std::move(section));
 }
 
-void PreviewSheet::addFill(const TnFillPattern& pattern) {
-  Panel& panel = addPanel(readableName(pattern.getId()));
+void PreviewSheet::add(const std::string& title, const TnFillPattern& pattern) {
+  Panel& panel = addPanel(title);
   const double length = pattern.getStitchLength();
   const std::list<double> offsets = pattern.getOffsets();
   panel.note =
-      "stitch length " + noteNumber(length) + kMiddleDot +
+      "stitch length " + textNumber(length) + kMiddleDot +
       (offsets.empty() ? std::string("random") : countText(offsets.size(), "offset", "offsets"));
   panel.runs.emplace_back();
   PreviewDrawing& drawing = panel.runs.back().drawing;
@@ -167,15 +174,15 @@ void PreviewSheet::addFill(const TnFillPattern& pattern) {
   }
 }
 
-void PreviewSheet::addDirection(const std::string& label, const TnDirectionPattern& motif) {
-  Panel& panel = addPanel(label);
-  panel.note = "reference line " + vectorText(motif.getReferenceLine()) + kMiddleDot +
-               countText(motif.getForwardDirections().size(), "entry", "entries");
+void PreviewSheet::add(const std::string& title, const TnDirectionPattern& motif) {
+  Panel& panel = addPanel(title);
+  panel.note = motifNote(motif.getReferenceLine(),
+                         countText(motif.getForwardDirections().size(), "entry", "entries"));
   panel.runs.push_back({std::string(), directionRun(motif)});
 }
 
-void PreviewSheet::addProgrammed(const TnProgrammedPattern& pattern) {
-  Panel& panel = addPanel(readableName(pattern.getId()));
+void PreviewSheet::add(const std::string& title, const TnProgrammedPattern& pattern) {
+  Panel& panel = addPanel(title);
   const TnProgrammedPattern::Description& description = pattern.getPatternDescription();
   for (const auto& pair : description) {
     if (panel.runs.size() == kMaxRuns) break;
@@ -185,39 +192,47 @@ void PreviewSheet::addProgrammed(const TnProgrammedPattern& pattern) {
   if (description.size() > kMaxRuns) panel.note += ", the first " + std::to_string(kMaxRuns);
 }
 
-void PreviewSheet::addWave(const TnWavePattern& pattern) {
-  addBezier(readableName(pattern.getId()), pattern.getPattern());
+void PreviewSheet::add(const std::string& title, const TnWavePattern& pattern) {
+  add(title, pattern.getPattern());
 }
 
-void PreviewSheet::addBezier(const std::string& label, const TnBezierPattern& pattern) {
-  Panel& panel = addPanel(label);
-  panel.note = "reference line " + vectorText(pattern.getReferenceLine()) + kMiddleDot +
-               countText(pattern.getBezierCurve().length(), "segment", "segments");
+void PreviewSheet::add(const std::string& title, const TnBezierPattern& pattern) {
+  Panel& panel = addPanel(title);
+  panel.note = motifNote(pattern.getReferenceLine(),
+                         countText(pattern.getBezierCurve().length(), "segment", "segments"));
   panel.runs.push_back({std::string(), bezierRun(pattern)});
 }
 
-void PreviewSheet::addVector(const TnVectorPattern& pattern) {
-  Panel& panel = addPanel(readableName(pattern.getId()));
+void PreviewSheet::add(const std::string& title, const TnVectorPattern& pattern) {
+  Panel& panel = addPanel(title);
   const TnVector<int>& dimension = pattern.getDimension();
   const TnList<TnBezierCurve>& curves = pattern.getCurves();
+  const bool framed = dimension.xval() > 0 && dimension.yval() > 0;
+  const bool tiled = tiling && framed;
   panel.note = "dimension " + std::to_string(dimension.xval()) + " x " +
                std::to_string(dimension.yval()) + kMiddleDot +
-               countText(curves.length(), "curve", "curves");
+               countText(curves.length(), "curve", "curves") + (tiled ? ", tiled" : "");
   panel.runs.emplace_back();
   PreviewDrawing& drawing = panel.runs.back().drawing;
+  const int tiles = tiled ? kTiles : 1;
   const unsigned int count = std::min(curves.length(), kMaxCurves);
-  for (unsigned int i = 0; i < count; ++i) drawing.addCurve(curves[i], TnVector<double>());
-  if (dimension.xval() > 0 && dimension.yval() > 0) {
-    drawing.addFrame(Point(0.0, 0.0), Point(dimension.xval(), dimension.yval()));
-  } else if (!drawing.isEmpty()) {
-    const PreviewDrawing::Bounds bounds = drawing.bounds();
-    drawing.addFrame(Point(bounds.minX, bounds.minY), Point(bounds.maxX, bounds.maxY));
+  const Point corner(dimension.xval(), dimension.yval());
+  for (int row = 0; row < tiles; ++row) {
+    for (int column = 0; column < tiles; ++column) {
+      const TnVector<double> offset(column * corner.xval(), row * corner.yval());
+      for (unsigned int i = 0; i < count; ++i) drawing.addCurve(curves[i], offset);
+      if (framed) drawing.addFrame(Point(0.0, 0.0) + offset, corner + offset);
+    }
   }
+  if (framed || drawing.isEmpty()) return;
+  const PreviewDrawing::Bounds bounds = drawing.bounds();
+  drawing.addFrame(Point(bounds.minX, bounds.minY), Point(bounds.maxX, bounds.maxY));
 }
 
 void PreviewSheet::addDrawing(const std::string& title, const std::string& note,
                               const PreviewDrawing& drawing) {
   Panel& panel = addPanel(title);
+  panel.wide = true;
   panel.note = note;
   panel.runs.push_back({std::string(), drawing});
 }
@@ -233,47 +248,73 @@ PreviewSheet::Panel& PreviewSheet::addPanel(const std::string& title) {
   return panels.back();
 }
 
-double PreviewSheet::panelHeight(const Panel& panel) {
-  double height = kTitleHeight + (panel.note.empty() ? 0.0 : kLineHeight) + kPad;
-  const double runHeight = panel.runs.size() > 1 ? kMultiRunHeight : kSingleRunHeight;
-  height += runHeight * static_cast<double>(std::max<std::size_t>(panel.runs.size(), 1));
-  for (const Run& run : panel.runs)
-    if (!run.caption.empty()) height += kLineHeight;
-  return height;
+namespace {
+
+double panelWidth(bool wide) { return wide ? kWideWidth : kCellWidth; }
+
+double runHeight(bool wide, std::size_t runs) {
+  if (wide) return kWideRunHeight;
+  return runs > 1 ? kMultiRunHeight : kSingleRunHeight;
+}
+
+}  // namespace
+
+std::vector<double> PreviewSheet::panelScales() const {
+  std::vector<double> scales(panels.size(), std::numeric_limits<double>::infinity());
+  for (std::size_t i = 0; i < panels.size(); ++i) {
+    const Panel& panel = panels[i];
+    const double width = panelWidth(panel.wide) - 2 * kPad - 2 * kInset;
+    const double height = runHeight(panel.wide, panel.runs.size()) - 2 * kInset;
+    for (const Run& run : panel.runs)
+      scales[i] = std::min(scales[i], run.drawing.fitScale(width, height));
+  }
+  if (!oneScale) return scales;
+  // Each section, and the panels before the first one, shares the smallest of its scales.
+  std::size_t begin = 0;
+  while (begin < panels.size()) {
+    std::size_t end = begin + 1;
+    while (end < panels.size() && !panels[end].isSection) ++end;
+    const double shared = *std::min_element(scales.begin() + begin, scales.begin() + end);
+    std::fill(scales.begin() + begin, scales.begin() + end, shared);
+    begin = end;
+  }
+  return scales;
 }
 
 void PreviewSheet::drawPanel(SvgDocument& svg, const Panel& panel, double x, double y,
-                             double height) {
-  svg.rect(x, y, kCellWidth, height, kPanelStyle);
-  svg.text(x + kPad, y + 18.0, fitLabel(panel.title, kTitleChars), kTitleText);
+                             double height, double scale) {
+  const double width = panelWidth(panel.wide);
+  svg.rect(x, y, width, height, kPanelStyle);
+  svg.text(x + kPad, y + 18.0, fitLabel(panel.title, panel.wide ? kWideChars : kTitleChars),
+           kTitleText);
   double top = y + kTitleHeight;
+  svg.text(x + width - kPad, top + 4.0, "grid " + textNumber(PreviewDrawing::gridStep(scale)),
+           kGridText);
   if (!panel.note.empty()) {
-    svg.text(x + kPad, top + 4.0, fitLabel(panel.note, kLineChars), kSmallText);
+    svg.text(x + kPad, top + 4.0,
+             fitLabel(panel.note, panel.wide ? kWideChars : kLineChars - kGridChars), kSmallText);
     top += kLineHeight;
   }
-  // One scale for all runs, so that runs drawn together keep their sizes relative to each other.
-  const double boxWidth = kCellWidth - 2 * kPad;
-  const double runHeight = panel.runs.size() > 1 ? kMultiRunHeight : kSingleRunHeight;
-  double scale = std::numeric_limits<double>::infinity();
-  for (const Run& run : panel.runs)
-    scale = std::min(scale, run.drawing.fitScale(boxWidth - 2 * kInset, runHeight - 2 * kInset));
+  const double boxWidth = width - 2 * kPad;
+  const double boxHeight = runHeight(panel.wide, panel.runs.size());
   const std::vector<Run> placeholder(1);
   const std::vector<Run>& runs = panel.runs.empty() ? placeholder : panel.runs;
   for (std::size_t i = 0; i < runs.size(); ++i) {
     if (!runs[i].caption.empty()) {
-      svg.text(x + kPad, top + 10.0, fitLabel(runs[i].caption, kLineChars), kSmallText);
+      PreviewDrawing::drawSwatch(svg, x + kPad + 16.0, top + 6.5, i);
+      svg.text(x + kPad + 22.0, top + 10.0, fitLabel(runs[i].caption, kLineChars), kSmallText);
       top += kLineHeight;
     }
-    svg.rect(x + kPad, top, boxWidth, runHeight, kBoxStyle);
+    svg.rect(x + kPad, top, boxWidth, boxHeight, kBoxStyle);
     if (runs[i].drawing.isEmpty()) {
-      svg.text(x + kCellWidth / 2, top + runHeight / 2 + 3.0, "nothing to draw", kEmptyText);
+      svg.text(x + width / 2, top + boxHeight / 2 + 3.0, "nothing to draw", kEmptyText);
     } else {
       runs[i].drawing.draw(svg, x + kPad + kInset, top + kInset, boxWidth - 2 * kInset,
-                           runHeight - 2 * kInset, scale, i);
+                           boxHeight - 2 * kInset, scale, i);
     }
     if (runs[i].drawing.isCut())
-      svg.text(x + kPad + boxWidth - 4.0, top + runHeight - 4.0, "partly drawn", kCutText);
-    top += runHeight;
+      svg.text(x + kPad + boxWidth - 4.0, top + boxHeight - 4.0, "partly drawn", kCutText);
+    top += boxHeight;
   }
 }
 
@@ -281,7 +322,12 @@ void PreviewSheet::write(std::ostream& out) const {
   SvgDocument svg;
   PreviewDrawing::drawLegend(svg, kMargin, kMargin + 10.0);
   double y = kMargin + kLegendHeight;
+  if (!caption.empty()) {
+    svg.text(kMargin, y + 6.0, fitLabel(caption, kWideChars), kSmallText);
+    y += kLineHeight + 6.0;
+  }
   double bottom = y;
+  const std::vector<double> scales = panelScales();
   std::size_t i = 0;
   while (i < panels.size()) {
     if (panels[i].isSection) {
@@ -294,14 +340,23 @@ void PreviewSheet::write(std::ostream& out) const {
       ++i;
       continue;
     }
-    // A row: up to kColumns panels, ended early by a section; its panels share its height.
+    // A row: up to kColumns panels, or one wide panel, ended early by a section or a wide panel;
+    // its panels share its height.
     std::size_t end = i;
     double rowHeight = 0.0;
-    while (end < panels.size() && end - i < kColumns && !panels[end].isSection)
-      rowHeight = std::max(rowHeight, panelHeight(panels[end++]));
+    do {
+      const Panel& panel = panels[end++];
+      double height = kTitleHeight + (panel.note.empty() ? 0.0 : kLineHeight) + kPad;
+      height += runHeight(panel.wide, panel.runs.size()) *
+                static_cast<double>(std::max<std::size_t>(panel.runs.size(), 1));
+      for (const Run& run : panel.runs)
+        if (!run.caption.empty()) height += kLineHeight;
+      rowHeight = std::max(rowHeight, height);
+    } while (!panels[i].wide && end < panels.size() && end - i < kColumns &&
+             !panels[end].isSection && !panels[end].wide);
     for (std::size_t k = i; k < end; ++k) {
       const double x = kMargin + static_cast<double>(k - i) * (kCellWidth + kGap);
-      drawPanel(svg, panels[k], x, y, rowHeight);
+      drawPanel(svg, panels[k], x, y, rowHeight, scales[k]);
     }
     bottom = y + rowHeight;
     y = bottom + kGap;

@@ -10,7 +10,7 @@ std::string readableName(const TnString& name) {
   text.reserve(bytes.size());
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
+    if (byte < 0x20 || (byte >= 0x7F && byte < 0xA0)) {
       char escape[5];
       std::snprintf(escape, sizeof escape, "\\x%02X", byte);
       text += escape;
@@ -22,6 +22,21 @@ std::string readableName(const TnString& name) {
     }
   }
   return text;
+}
+
+TnString storedName(const std::string& text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const bool latin1 = (lead == 0xC2 || lead == 0xC3) && i + 1 < text.size() &&
+                        (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80;
+    if (latin1) {
+      bytes += static_cast<char>(((lead & 0x03) << 6) | (text[++i] & 0x3F));
+    } else {
+      bytes += text[i];
+    }
+  }
+  return TnString(bytes.data(), bytes.size());
 }
 
 }  // namespace loomset::tool

@@ -95,6 +95,15 @@ std::string svgNumber(double value) {
   return number == "-0" ? "0" : number;
 }
 
+std::string textNumber(double value) {
+  if (!std::isfinite(value)) return "?";
+  // What is left of a zero after a turn (or a negative zero) reads as the zero it is.
+  if (std::fabs(value) < 1e-9) value = 0.0;
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6g", value);
+  return buffer;
+}
+
 void SvgDocument::rect(double x, double y, double width, double height,
                        const std::string& attributes) {
   body += "<rect x=\"" + svgNumber(x) + "\" y=\"" + svgNumber(y) + "\" width=\"" +

@@ -15,6 +15,10 @@ std::string escapeXml(const std::string& text);
 // or "inf" reaches a document.
 std::string svgNumber(double value);
 
+// A value for a label or a line of text: at most six significant digits, exact for the usual
+// small values, 0 for magnitudes below 1e-9, and "?" when it is not finite.
+std::string textNumber(double value);
+
 // A standalone SVG 1.1 document built element by element. Texts are escaped here; the
 // `attributes` strings are the caller's own markup (such as `fill="none" stroke="#333"`) and are
 // written as they are.

@@ -40,12 +40,14 @@ bool wantsMoreBytes(const std::vector<unsigned char>& bytes, std::size_t offset,
 }  // namespace detail
 
 // Reads records back to back from `bytes` until they end, or until `limit` records are read,
-// appending each one read whole to `records`. Returns false at the first record that does not
-// read whole, with `failure` saying which, where and why; the records before it stay. Every
-// record read takes at least one byte, so the walk ends.
+// appending each one read whole to `records` and, when `offsets` is given, its first byte's
+// offset to `offsets`. Returns false at the first record that does not read whole, with
+// `failure` saying which, where and why; the records before it stay. Every record read takes at
+// least one byte, so the walk ends.
 template <class Record>
 bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& records,
-                 ReadFailure& failure, std::size_t limit = SIZE_MAX) {
+                 ReadFailure& failure, std::size_t limit = SIZE_MAX,
+                 std::vector<std::size_t>* offsets = nullptr) {
   TnMemoryStream stream(bytes);
   for (std::size_t number = 1; number <= limit && stream.readPosition() < bytes.size(); ++number) {
     const std::size_t offset = stream.readPosition();
@@ -53,6 +55,7 @@ bool readRecords(const std::vector<unsigned char>& bytes, std::vector<Record>& r
     const int result = readRecord(record, stream);
     if (result == 0) {
       records.push_back(record);
+      if (offsets != nullptr) offsets->push_back(offset);
       continue;
     }
     failure.record = number;
