@@ -294,7 +294,7 @@ void bindBezier(py::module_& m) {
       m, "BezierPattern",
       "A motif drawn as a chain of cubic Bezier segments (TnBezierPattern), with the reference\n"
       "line along which one repeat advances.\n\n"
-      "BezierPattern(*, reference=None, segments=None, closed=False, mirrored=False,\n"
+      "BezierPattern(*, reference=None, segments=None, closed=0, mirrored=False,\n"
       "flipped=False): segments are tuples of four control points. With a reference the curve\n"
       "is closed onto it (a straight segment appended where it does not end at its first point\n"
       "plus the reference); without one the reference runs from the first point to the last.\n"
