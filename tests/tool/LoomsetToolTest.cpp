@@ -2,6 +2,7 @@
 // checks the exit status and what the command prints; then the pictures the rows drew.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -197,7 +198,9 @@ void writeFiles(const fs::path& dir) {
 }
 
 TEST(LoomsetToolTest, CommandsAsAUserRunsThem) {
-  const fs::path dir = fs::path(::testing::TempDir()) / "loomset-tool";
+  // A folder of this run's own, as other builds' suites may run at the same time.
+  const fs::path dir =
+      fs::path(::testing::TempDir()) / ("loomset-tool-" + std::to_string(getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   writeFiles(dir);
