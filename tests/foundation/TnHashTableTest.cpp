@@ -77,10 +77,9 @@ TEST(TnHashTableTest, WalksVisitBucketsUpwardAndEachInTheOrderOfAdding) {
     table.remove(*table.getArbitraryKey());  // a key that lives in the entry that goes
     EXPECT_EQ(*table.getArbitraryKey(), keys[2]);
   }
-  // A walk that stops at once sees one record.
-  Table table(3);
-  table.add(1, "a");
-  table.add(2, "b");
+  // A walk that stops at once sees one record, though the others lie in other buckets.
+  Table table(211);
+  for (int i = 0; i < 20; ++i) table.add(i, TnString(std::to_string(i)));
   static int calls;
   calls = 0;
   table.traverse([](int*) { return ++calls; });

@@ -104,6 +104,10 @@ TEST(TnDirectionPatternTest, ReadTurnsTheEndOntoThePositiveXAxisAndDecidesSkipEn
   };
   ASSERT_EQ(readBytes(pattern, zigzag(2)), 0);
   EXPECT_EQ(pattern.isSkipEndPoint(), 1);
+  EXPECT_EQ(pattern.isContainJump(), 0);
+  // Any non-zero flag is a jump.
+  ASSERT_EQ(readBytes(pattern, StreamBytes().s(3).f(1, 0).s(1).f(1, 0).s(-1)), 0);
+  EXPECT_EQ(pattern.isContainJump(), 1);
   ASSERT_EQ(readBytes(pattern, StreamBytes().s(3).f(1, 0).s(2).f(1, 1).s(0).f(1, -1).s(0)), 0);
   EXPECT_EQ(pattern.isSkipEndPoint(), 1);
   ASSERT_EQ(readBytes(pattern, zigzag(-2)), 0);

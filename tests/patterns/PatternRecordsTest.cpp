@@ -40,7 +40,9 @@ TEST(TnFillPatternTest, InitTakesUnsignedPercentsOnceUnlessTheRecordIsRandom) {
     EXPECT_EQ(printed(fill("R", 12, count, bytes)),
               "TnFillPattern [R]\n  Stitch Len: 12\n  Offsets: Random\n");
   }
-  // Without offsets the record may be initialised again; once it holds some, it is fixed.
+  // Without offsets the record may be initialised again; once it holds one, it is fixed.
+  TnFillPattern one = fill("One", 12, 1, kTweed);
+  EXPECT_EQ(one.init("Late", 5), 1);
   TnFillPattern pattern = fill("R", 12, 0, nullptr);
   EXPECT_EQ(pattern.init("Tweed", 30, 3, kTweed), 0);
   EXPECT_EQ(pattern.init("Late", 5) + pattern.init("Late", 5, 1, kTweed), 2);

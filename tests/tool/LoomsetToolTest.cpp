@@ -94,6 +94,12 @@ const Row kRows[] = {
      "\\(0, 0\\) jump -> \\(1, 1\\)\\ncovers: along 0..0, across 0..0 .*\\n"
      "getBoundingBox of the first repeat: \\(1, 1\\) \\(5, 1\\) \\(5, 5\\) \\(1, 5\\) ",
      ""},
+    {"printf '\\003\\000' >short.stream && loomset place short.stream 0 0 1 0", 1, "",
+     "^loomset place: short.stream: record 1 at byte 0: truncated\\n$"},
+    // A jump is any non-zero flag: this motif's one entry is flagged -1.
+    {"printf '\\003\\000\\000\\000\\200\\077\\000\\000\\000\\000\\001\\000\\000\\000\\200\\077"
+     "\\000\\000\\000\\000\\377\\377' >minus.stream && loomset place --once minus.stream 0 0 1 0",
+     0, "\\n\\(1, 0\\) jump -> \\(1, 0\\)\\n", ""},
     {"loomset make direction 1,0 0,1 -1,-1 -o closed.stream >/dev/null && "
      "loomset place closed.stream 0 0 5 0",
      1, "", "the motif ends where it starts, so repeats do not advance"},
@@ -148,7 +154,7 @@ struct Picture {
 const Picture kPictures[] = {
     // Nine curves, one per tile, for the first pattern.
     {"tiles.svg", "(<path d=\"M[^\"]*C[^\"]*\" [^>]*stroke=\"#1e8449\"[^>]*/>\\n){9}"},
-    {"names.svg", ">a\\\\x00b\\\\x1B\\[31mc\xC3\xBF\xC2\xBB\\\\x9B&lt;&amp;<"},
+    {"names.svg", ">a\\\\x00b\\\\x1B\\[31mc\xC3\xBF\xC2\xBB\\\\x9B\\\\x7F&lt;&amp;<"},
     {"empty.svg", ">nothing to draw<"},
     {"big.svg", ">big.stream: 60 of 100000 records, 99940 more left out"},
     {"once.svg", "<circle [^>]*r=\"4\" fill=\"#ffffff\""},
@@ -188,7 +194,7 @@ void writeFiles(const fs::path& dir) {
   put("ambiguous.stream", {3, 0, 0, 0, 0x80, 0x40, 2, 0, 0, 0, 0, 0});
   TnFillPattern fill;
   const unsigned char offsets[] = {0, 50};
-  fill.init(TnString("a\0b\x1B[31mc\xFF\xBB\x9B<&", 14), 40, 2, offsets);
+  fill.init(TnString("a\0b\x1B[31mc\xFF\xBB\x9B\x7F<&", 15), 40, 2, offsets);
   TnMemoryStream names;
   loomset::writeRecord(fill, names);
   put("names.stream", names.bytes());
