@@ -5,18 +5,19 @@
  * Conventions for every function below:
  * - Results: 0 (LOOMSET_OK) on success. A record's read, write, init and a catalogue's adds pass
  *   on the library's own codes (1, 2) unchanged. The C layer's own errors are negative: a null
- *   handle or pointer (LOOMSET_ERROR_NULL), a buffer too small (LOOMSET_ERROR_BUFFER), memory
- *   that could not be had (LOOMSET_ERROR_MEMORY), a catalogue or index that does not fit
- *   (LOOMSET_ERROR_ARGUMENT). A call that fails with a negative code changes nothing.
+ *   handle or pointer (LOOMSET_ERROR_NULL), a buffer too small (LOOMSET_ERROR_BUFFER), a
+ *   catalogue or index that does not fit (LOOMSET_ERROR_ARGUMENT): these change nothing but the
+ *   size reported. Memory that could not be had (LOOMSET_ERROR_MEMORY) leaves what the library's
+ *   operation had done by then.
  * - Predicates (loomset_*_is_*, loomset_*_same) answer 0 or 1, or a negative error.
  * - Output buffers: the caller passes `buffer` and its `capacity`; `*size` (or `*count`) receives
  *   how many bytes (or elements) the result takes. When that is more than `capacity`, the call
  *   returns LOOMSET_ERROR_BUFFER and writes nothing into `buffer`, so a host may ask first with
- *   a null `buffer` and a `capacity` of 0. Texts and names are bytes, counted with the zero byte
- *   that ends them; names may hold any byte but zero, such as 0xBB in renamed ones.
+ *   a null `buffer` and a `capacity` of 0. Texts and names are bytes, any bytes (0xBB in renamed
+ *   names), followed by a zero byte that `*size` counts too.
  * - Handles are created by loomset_*_new or loomset_*_copy and owned by the caller, who releases
- *   each with its loomset_*_free. Records that a catalogue hands out (loomset_*_lookup) are the
- *   catalogue's: they stay valid until their entry is removed and must not be freed.
+ *   each with its loomset_*_free. Records that a catalogue hands out (loomset_*_lookup, _find,
+ *   _lookup_original) are the catalogue's: valid until their entry is removed, never freed.
  * - Input names are zero-terminated byte strings.
  * - A design is any pointer that the host owns and uses to name one open design; the null pointer
  *   stands for the library-wide scope. The library only stores and compares it.
@@ -104,8 +105,9 @@ LOOMSET_C_API int LOOMSET_CALL loomset_unmangle_name(const char* name, char* buf
  * _new: `*record` receives a default record. _copy: `*record` receives a copy of `from`.
  * _free: releases a record made by _new or _copy; a null handle is ignored.
  * _read: reads one record from the `size` bytes at `bytes` into `record`, as the record's read
- *   does (the same partial effects on failure); `*used` receives the bytes it consumed. Returns
- *   the record's result: 0, 1 (bytes missing or refused), 2 (unknown version).
+ *   does (the same partial effects on failure; a fill or vector pattern appends its offsets or
+ *   curves to those it holds); `*used` receives the bytes it consumed. Returns the record's
+ *   result: 0, 1 (bytes missing or refused), 2 (unknown version).
  * _write: the record's bytes, as its write puts them on a stream. Returns 1, writing nothing and
  *   with `*size` 0, when the record's write refuses it.
  * _name: the record's name; the empty text for the two motifs, which have none.
@@ -185,8 +187,9 @@ LOOMSET_C_API int LOOMSET_CALL loomset_manager_remove_design(int manager, void* 
 LOOMSET_C_API int LOOMSET_CALL loomset_manager_names(int manager, void* design, int all,
                                                      char* buffer, size_t capacity, size_t* size);
 
-/* Fill pattern. _init: init(name, length, count, offsets): 1, changing nothing, when the pattern
- * holds offsets already; a null `offsets`, or a first byte 'o', makes it random. _offsets and
+/* Fill pattern. _init: init(name, length, count, offsets), `offsets` holding `count` percentages
+ * and at least one byte: 1, changing nothing, when the pattern holds offsets already; a null
+ * `offsets`, or a first byte 'o', makes it random. _offsets and
  * _old_offsets: getOffsets and getOldOffsets, fractions in [0, 1], `*count` of them. */
 LOOMSET_C_API int LOOMSET_CALL loomset_fill_init(loomset_fill* fill, const char* name, short length,
                                                  short count, const unsigned char* offsets);
