@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "capi/CInterface.h"
+#include "loomset/foundation/ResultCodes.h"
 #include "loomset/foundation/TnMemoryStream.h"
 #include "loomset/patterns/RecordIo.h"
 
@@ -49,7 +50,7 @@ int writeTo(const Handle* record, unsigned char* buffer, std::size_t capacity, s
     TnMemoryStream stream;
     // The pattern records' write is not const, though it changes nothing that can be seen.
     const int result = writeRecord(const_cast<Object<Handle>&>(r), stream);
-    if (result != 0) {
+    if (result != kDone) {
       *size = 0;
       return result;
     }
