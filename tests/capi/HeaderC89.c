@@ -1,0 +1,2 @@
+/* The C interface's header as a C89 host includes it. */
+#include "loomset/loomset_c.h"
