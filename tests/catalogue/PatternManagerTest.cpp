@@ -94,16 +94,6 @@ TEST_F(GPatTableTest, RemovingADesignDropsItsTableOnly) {
   EXPECT_EQ(lengthOf(m.lookup("Satin", nullptr)), 2.0);
 }
 
-TEST_F(GPatTableTest, GetAllPatternsListsLibraryRecordsFirst) {
-  m.addPattern(nullptr, fillPattern("Reed", 5));
-  TnList<TnFillPattern*> expected = m.getPatterns(nullptr);
-  EXPECT_TRUE(m.getAllPatterns(nullptr) == expected);
-  TnList<TnFillPattern*> own = m.getPatterns(d);
-  expected.join(own);
-  EXPECT_EQ(expected.length(), 4u);
-  EXPECT_TRUE(m.getAllPatterns(d) == expected);
-}
-
 TEST_F(GPatTableTest, AddPatternAndRenameStoresClashesUnderTheNextFreeName) {
   TnFillPattern same = fillPattern("Satin", 2);
   EXPECT_EQ(m.addPatternAndRename(e, same), 0);

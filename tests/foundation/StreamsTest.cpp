@@ -5,9 +5,10 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "loomset/foundation/StreamPrimitives.h"
 #include "loomset/foundation/TnFileStream.h"
@@ -23,46 +24,35 @@ using Pt = TnCoord<double>;
 // "A", 0xBB, an embedded zero, "B".
 const TnString kName("A\xBB\0B", 4);
 
-TEST(StreamPrimitivesTest, ValuesAreLittleEndianAndPairsAreBinary32OrBinary64) {
-  const struct {
-    std::function<int(TnStream&)> write;
-    Bytes bytes;
-  } writes[] = {
-      {[](TnStream& s) { return writeShort(s, -2); }, {0xFE, 0xFF}},
-      {[](TnStream& s) { return writeLong(s, 0x12345678L); }, {0x78, 0x56, 0x34, 0x12}},
-      {[](TnStream& s) { return writeLong(s, -2L); }, {0xFE, 0xFF, 0xFF, 0xFF}},
-      {[](TnStream& s) { return writeString(s, kName); }, {4, 0, 'A', 0xBB, 0, 'B'}},
-      {[](TnStream& s) { return writeString(s, TnString()); }, {0, 0}},
-      {[](TnStream& s) { return writeFVector(s, Vec(1.5, -2.0)); },
-       {0, 0, 0xC0, 0x3F, 0, 0, 0, 0xC0}},
-      {[](TnStream& s) { return writeFPoint(s, Pt(-0.5, 3.0)); },
-       {0, 0, 0, 0xBF, 0, 0, 0x40, 0x40}},
-  };
-  for (const auto& w : writes) {
-    TnMemoryStream out;
-    EXPECT_EQ(w.write(out), 0);
-    EXPECT_EQ(out.bytes(), w.bytes);
-  }
-
-  TnMemoryStream in(
-      StreamBytes().s(0x8000).l(0xFFFFFFFF).l(0x80000000).str("A\xBB").f(0.1, FLT_MAX));
+// The edges of each range, a name with an embedded zero, a double that single precision
+// rounds, and the double pairs, which are only read.
+TEST(StreamPrimitivesTest, ValuesAtTheirEdgesRoundTrip) {
+  TnMemoryStream stream;
+  ASSERT_EQ(writeShort(stream, SHRT_MIN) + writeLong(stream, -1) + writeLong(stream, INT32_MIN) +
+                writeString(stream, kName) + writeFVector(stream, Vec(0.1, FLT_MAX)),
+            0);
+  EXPECT_EQ(stream.bytes(), StreamBytes()
+                                .s(0x8000)
+                                .l(0xFFFFFFFF)
+                                .l(0x80000000)
+                                .str(std::string("A\xBB\0B", 4))
+                                .f(0.1, FLT_MAX)
+                                .bytes());
   short s = 0;
   long l1 = 0;
   long l2 = 0;
   TnString text;
   Vec v;
-  ASSERT_EQ(readShort(in, &s) + readLong(in, &l1) + readLong(in, &l2) + readString(in, text), 0);
-  ASSERT_EQ(readFVector(in, &v), 0);
-  EXPECT_EQ(s, SHRT_MIN);
-  EXPECT_EQ(l1, -1L);  // sign-extended in a wider long
-  EXPECT_EQ(l2, long{INT32_MIN});
-  EXPECT_EQ(text, "A\xBB");
+  ASSERT_EQ(readShort(stream, &s) + readLong(stream, &l1) + readLong(stream, &l2) +
+                readString(stream, text) + readFVector(stream, &v),
+            0);
+  EXPECT_EQ(std::make_tuple(s, l1, l2, text),
+            std::make_tuple(SHRT_MIN, -1L, long{INT32_MIN}, kName));
   EXPECT_EQ(v, Vec(static_cast<double>(0.1f), static_cast<double>(FLT_MAX)));
   Pt p;
   TnMemoryStream doubles(StreamBytes().d(1.5, -2.25).d(1e300, -0.1));
   ASSERT_EQ(readDVector(doubles, &v) + readDPoint(doubles, &p), 0);
-  EXPECT_EQ(v, Vec(1.5, -2.25));
-  EXPECT_EQ(p, Pt(1e300, -0.1));
+  EXPECT_EQ(std::make_pair(v, p), std::make_pair(Vec(1.5, -2.25), Pt(1e300, -0.1)));
   EXPECT_EQ(doubles.readPosition(), 32u);
 }
 
@@ -81,14 +71,6 @@ TEST(StreamPrimitivesTest, AValueThatFailsLeavesNoTrace) {
   EXPECT_TRUE(out.bytes().empty());
   EXPECT_EQ(writeString(out, TnString(std::string(65535, '\xBB'))), 0);
   EXPECT_EQ(out.bytes().size(), 65537u);
-
-  // Write limit 8: the count of "abcde", or x alone, would fit.
-  TnMemoryStream limited;
-  limited.setWriteLimit(8);
-  EXPECT_EQ(
-      writeShort(limited, 1) + writeFVector(limited, Vec(1, 2)) + writeString(limited, "abcde"), 2);
-  EXPECT_EQ(writeString(limited, "abc") + writeShort(limited, 2), 1);
-  EXPECT_EQ(limited.bytes(), (Bytes{1, 0, 3, 0, 'a', 'b', 'c'}));
 
   // A string count promising six bytes of three; binary32 (1, NaN); binary64 (-inf, 1.5).
   TnMemoryStream in(Bytes{6, 0, 'a', 'b', 'c'});
@@ -164,6 +146,7 @@ TEST(TnFileStreamTest, ValuesRoundTripThroughAFileAndFailuresAreReported) {
 // Counts that the stream cannot back fail at its end, having allocated for what was there, not
 // for what the count claimed (from 64 KiB for a string to gigabytes for vector curves).
 TEST(StreamPrimitivesTest, CountsBeyondTheStreamFailAtItsEndWithLittleMemory) {
+  if (!kAllocationsCounted) GTEST_SKIP() << "the allocator is the sanitizer's";
   const auto segment = [](StreamBytes head) { return head.f(0, 0).f(1, 1).f(2, 1).f(3, 0); };
   const StreamBytes vector = StreamBytes().s(2).str("V").l(1).l(1);
   const struct {

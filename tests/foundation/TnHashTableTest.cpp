@@ -103,22 +103,4 @@ TEST(TnHashTableTest, TraverseCallbackMayRemoveTheRecordItIsShown) {
   EXPECT_EQ(records(one), "1 3 ");
 }
 
-TEST(TnHashTableTest, CopiesAreDeepAndKeepTheVisitingOrder) {
-  Table original(3);
-  for (int i = 0; i < 8; ++i) original.add(i, TnString(std::to_string(i)));
-  const std::string all = records(original);
-  Table copy(original);
-  EXPECT_EQ(records(copy), all);
-  copy.remove("4");
-  EXPECT_EQ(records(original), all);
-  EXPECT_NE(copy.lookup("5"), original.lookup("5"));
-  Table assigned(211);
-  assigned.add(99, "99");
-  assigned = original;
-  EXPECT_EQ(records(assigned), all);
-  const Table& self = assigned;
-  assigned = self;
-  EXPECT_EQ(records(assigned), all);
-}
-
 }  // namespace

@@ -115,17 +115,13 @@ TEST(TnListInjectTest, OtherNodesGoBeforeThePositionAndOtherEndsEmpty) {
   EXPECT_EQ(after("abc", 1, [](List& l) { injectXY(l, 0); }), "xyabc@a");
   EXPECT_EQ(after("abc", 1, [](List& l) { injectXY(l, 1); }), "axybc@b");
   EXPECT_EQ(after("abc", 1, [](List& l) { injectXY(l, 3); }), "abcxy@a");
+  // Position 4 names index 1: b's index must follow it, or later seeks land on the wrong element.
+  EXPECT_EQ(after("abc", 0, [](List& l) { injectXY(l, 4); }), "axybc@b");
   // -1: before the current element, and the first of them becomes the first element.
   EXPECT_EQ(after("abc", 1, [](List& l) { injectXY(l, -1); }), "xybca@b");
   EXPECT_EQ(after("", 0, [](List& l) { injectXY(l, 2); }), "xy@x");
   List none;
   EXPECT_EQ(after("abc", 1, [&none](List& l) { l.inject(none, 0); }), "abc@b");
-}
-
-TEST(TnListInjectTest, PositionPastTheLengthKeepsTheCursorIndexTrue) {
-  // Position 4 on three elements names index 1: the nodes go in before b, and b's index must
-  // follow it, or later seeks by index land on the wrong element.
-  EXPECT_EQ(after("abc", 0, [](List& l) { injectXY(l, 4); }), "axybc@b");
 }
 
 TEST(TnListJoinTest, MovesOtherNodesToTheEndAndKeepsTheCursor) {

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <sstream>
 
 namespace {
 
@@ -33,21 +32,6 @@ TEST(SvgDocumentTest, FormatsNumbersWithTwoDecimalsAndNeverNanOrInf) {
   EXPECT_EQ(svgNumber(std::nan("")), "0");
   EXPECT_EQ(svgNumber(std::numeric_limits<double>::infinity()), "10000000");
   EXPECT_EQ(svgNumber(-1e300), "-10000000");
-}
-
-TEST(SvgDocumentTest, WritesARootOfTheGivenSizeAndEscapedText) {
-  loomset::tool::SvgDocument svg;
-  svg.text(1.0, 2.5, "<b>", "font-size=\"10\"");
-  svg.path("", "stroke=\"red\"");
-  std::ostringstream out;
-  svg.write(out, 300.0, 120.5);
-  const std::string text = out.str();
-  EXPECT_NE(text.find("xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
-  EXPECT_NE(text.find("width=\"300\" height=\"120.5\" viewBox=\"0 0 300 120.5\""),
-            std::string::npos);
-  EXPECT_NE(text.find("<text x=\"1\" y=\"2.5\" font-size=\"10\">&lt;b&gt;</text>"),
-            std::string::npos);
-  EXPECT_EQ(text.find("<path"), std::string::npos);  // empty path data draws nothing
 }
 
 }  // namespace
