@@ -90,31 +90,35 @@ TnFillPattern fillPattern(const FillEntry& entry) {
   return pattern;
 }
 
+// `record` under the name `name`.
+template <class Record>
+Record named(Record record, const char* name) {
+  record.rename(name);
+  return record;
+}
+
 TnProgrammedPattern programmedPattern(const ProgrammedEntry& entry) {
   TnProgrammedPattern::Description description;
   for (const auto& [thread, motif] : entry.threads)
     description.emplace_back(thread, directionPattern(*motif));
   TnProgrammedPattern pattern;
-  pattern.rename(entry.name);
   pattern.setPatternDescription(description);
-  return pattern;
+  return named(pattern, entry.name);
 }
 
 TnWavePattern wavePattern(const WaveEntry& entry) {
   TnBezierPattern curve;
   curve.setReferenceAndDirections(TnVector<double>(entry.advance, 0.0), bezierCurve(entry.curve));
   TnWavePattern pattern;
-  pattern.rename(entry.name);
   pattern.setPattern(curve);
-  return pattern;
+  return named(pattern, entry.name);
 }
 
 TnVectorPattern vectorPattern(const VectorEntry& entry) {
   TnVectorPattern pattern;
-  pattern.rename(entry.name);
   pattern.setDimension(TnVector<int>(entry.width, entry.height));
   for (const Curve& curve : entry.curves) pattern.getCurves().add(bezierCurve(curve));
-  return pattern;
+  return named(pattern, entry.name);
 }
 
 // kStored when `record` was stored library-wide, else kNotStored.
