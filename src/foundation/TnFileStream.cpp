@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <vector>
+
 #include "loomset/foundation/ResultCodes.h"
 
 using loomset::detail::kDone;

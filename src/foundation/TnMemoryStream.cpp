@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+
 #include "loomset/foundation/ResultCodes.h"
 
 using loomset::detail::kDone;
